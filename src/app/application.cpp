@@ -1,0 +1,63 @@
+#include "app/application.h"
+
+namespace lwviz {
+
+Application::Application(Services& services)
+    : services_(services),
+      scheduler_(services.clock),
+      dispatcher_(scheduler_, services.failures),
+      settings_(services.settings, services.program),
+      shell_(form_, settings_, services),
+      autoStart_(form_) {
+    form_.window.setTimerObserver(&scheduler_);
+}
+
+void Application::start() {
+    mainLoaded_ = true;
+    dispatcher_.dispatch([this] { shell_.Form_Load(); });
+}
+
+void Application::click(Control& control) {
+    dispatcher_.dispatch([&control] {
+        switch (control.kind()) {
+            case ControlKind::CommandButton:
+                control.raiseClick();
+                break;
+            case ControlKind::TickBox:
+                // A user's click toggles between clear and ticked; a disabled box ignores it.
+                if (control.enabled()) {
+                    control.setValue(control.value() == kTicked ? kClear : kTicked);
+                }
+                break;
+            default:
+                control.raiseClick();
+                break;
+        }
+    });
+}
+
+void Application::doubleClick(Control& control) {
+    dispatcher_.dispatch([&control] { control.raiseDblClick(); });
+}
+
+void Application::closeWindow(Window& window) {
+    if (&window == &form_.window) {
+        dispatcher_.dispatch([this] { unloadMainWindow(); });
+    }
+}
+
+void Application::movedTo(Window& window, float left, float top) { window.movedTo(left, top); }
+
+void Application::unloadMainWindow() {
+    if (!mainLoaded_) {
+        return;
+    }
+    shell_.Form_Unload();
+    mainLoaded_ = false;
+    scheduler_.forget(form_.window);
+    services_.host.unloaded(form_.window);
+    // No window of the program is left: the program ends.
+    dispatcher_.endProgram(0);
+}
+
+}  // namespace lwviz

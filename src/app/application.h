@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/main_form.h"
+#include "app/main_window_shell.h"
+#include "app/program_settings.h"
+#include "app/services.h"
+#include "core/dispatcher.h"
+#include "core/scheduler.h"
+#include "logging/auto_start.h"
+
+namespace lwviz {
+
+// The whole program, without a toolkit: its windows, their handlers and the event loop's
+// rules. A front-end creates it with the platform's services, shows the main window after
+// start(), feeds it the user's input and wakes it when nextDueMs() comes.
+class Application {
+public:
+    explicit Application(Services& services);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    Application(Application&&) = delete;
+    Application& operator=(Application&&) = delete;
+    ~Application() = default;
+
+    // Loads the main window. When this returns and the program has not ended, show it.
+    void start();
+
+    // The user's input, each handled as one event.
+    void click(Control& control);
+    void doubleClick(Control& control);
+    // The close button or system menu of a window.
+    void closeWindow(Window& window);
+    // The user moved a window (outer corner, twips).
+    void movedTo(Window& window, float left, float top);
+
+    // Timers: when the next one falls due on the services' clock, and firing what is due.
+    [[nodiscard]] std::optional<std::int64_t> nextDueMs() const { return scheduler_.nextDueMs(); }
+    void fireDueTimers() { dispatcher_.fireDueTimers(); }
+
+    // Unloads the main window: its settings are saved and the program ends with status 0.
+    void unloadMainWindow();
+
+    [[nodiscard]] MainForm& mainForm() noexcept { return form_; }
+    [[nodiscard]] Window& mainWindow() noexcept { return form_.window; }
+    [[nodiscard]] Dispatcher& dispatcher() noexcept { return dispatcher_; }
+    [[nodiscard]] bool ended() const noexcept { return dispatcher_.ended(); }
+    [[nodiscard]] std::optional<int> exitStatus() const noexcept {
+        return dispatcher_.exitStatus();
+    }
+
+private:
+    Services& services_;
+    Scheduler scheduler_;
+    Dispatcher dispatcher_;
+    ProgramSettings settings_;
+    MainForm form_;
+    MainWindowShell shell_;
+    AutoStart autoStart_;
+    bool mainLoaded_ = false;
+};
+
+}  // namespace lwviz

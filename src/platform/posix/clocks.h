@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/ports.h"
+
+namespace lwviz::posix {
+
+// Milliseconds since boot, including time asleep (CLOCK_BOOTTIME), the full 64-bit count.
+class BootTimeTickCounter final : public TickCounter {
+public:
+    [[nodiscard]] std::uint64_t milliseconds() override;
+};
+
+// The scheduler's clock: CLOCK_MONOTONIC, unaffected by changes of the wall clock.
+class SteadyClock final : public MonotonicClock {
+public:
+    [[nodiscard]] std::int64_t nowMs() override;
+};
+
+}  // namespace lwviz::posix

@@ -1,0 +1,73 @@
+#include "support/fakes.h"
+
+#include "app/program_settings.h"
+
+namespace lwviz::testing {
+
+std::optional<std::string> MemorySettingsStore::get(const std::string& application,
+                                                    const std::string& section,
+                                                    const std::string& key) {
+    auto found = values.find({application, section, key});
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void MemorySettingsStore::save(const std::string& application, const std::string& section,
+                               const std::string& key, const std::string& text) {
+    if (refuseSaves) {
+        throw RuntimeFailure(RuntimeFailure::kPermissionDenied, "Permission denied");
+    }
+    values[{application, section, key}] = text;
+    savedKeys.push_back(key);
+}
+
+void MemorySettingsStore::put(const std::string& section, const std::string& key,
+                              const std::string& text) {
+    values[{ProgramSettings::kApplication, section, key}] = text;
+}
+
+std::optional<std::string> MemorySettingsStore::value(const std::string& section,
+                                                      const std::string& key) const {
+    auto found = values.find({ProgramSettings::kApplication, section, key});
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::vector<std::string> MemorySettingsStore::keys(const std::string& section) const {
+    std::vector<std::string> result;
+    for (const auto& [address, text] : values) {
+        if (std::get<0>(address) == ProgramSettings::kApplication &&
+            std::get<1>(address) == section) {
+            result.push_back(std::get<2>(address));
+        }
+    }
+    return result;
+}
+
+void MemoryLogFile::replaceWith(const std::string& fileName, const std::string& text) {
+    if (failure) {
+        throw *failure;
+    }
+    files[fileName] = text;
+    writes.push_back(fileName);
+}
+
+NativeWindow RecordingWindowHost::nativeHandle(const Window& window) {
+    auto found = handles.find(window.name());
+    return found == handles.end() ? 0 : found->second;
+}
+
+void RecordingWindowHost::showModal(Window& window, Window& owner) {
+    events.push_back("modal " + std::string(window.name()) + " over " +
+                     std::string(owner.name()));
+}
+
+void RecordingWindowHost::unloaded(Window& window) {
+    events.push_back("unloaded " + std::string(window.name()));
+}
+
+}  // namespace lwviz::testing

@@ -1,0 +1,144 @@
+#pragma once
+
+// In-memory ports and a virtual clock: a whole unattended run takes milliseconds of real time
+// and repeats exactly.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/services.h"
+#include "core/runtime_failure.h"
+
+namespace lwviz::testing {
+
+// One clock for both the scheduler and the uptime: the tick counter reads bootOffsetMs plus
+// the virtual time.
+class VirtualClock final : public MonotonicClock, public TickCounter {
+public:
+    [[nodiscard]] std::int64_t nowMs() override { return now; }
+    [[nodiscard]] std::uint64_t milliseconds() override {
+        return bootOffsetMs + static_cast<std::uint64_t>(now);
+    }
+    std::int64_t now = 0;
+    std::uint64_t bootOffsetMs = 0;
+};
+
+class FakeWallClock final : public WallClock {
+public:
+    [[nodiscard]] std::string dateText() override {
+        ++dateReads;
+        return date;
+    }
+    [[nodiscard]] std::string timeText() override {
+        ++timeReads;
+        return time;
+    }
+    std::string date = "07/12/2026";
+    std::string time = "10:11:12";
+    int dateReads = 0;
+    int timeReads = 0;
+};
+
+class FakeEnvironment final : public Environment {
+public:
+    [[nodiscard]] std::string computerName() override { return name; }
+    std::string name = "TESTPC";
+};
+
+class FakeProgramInfo final : public ProgramInfo {
+public:
+    [[nodiscard]] std::string baseName() override { return name; }
+    std::string name = "LW-DODOZU-ZIDADA-V1";
+};
+
+class MemorySettingsStore final : public SettingsStore {
+public:
+    using Address = std::tuple<std::string, std::string, std::string>;
+
+    [[nodiscard]] std::optional<std::string> get(const std::string& application,
+                                                 const std::string& section,
+                                                 const std::string& key) override;
+    void save(const std::string& application, const std::string& section, const std::string& key,
+              const std::string& text) override;
+
+    // Values of the program's own application and the given section.
+    void put(const std::string& section, const std::string& key, const std::string& text);
+    [[nodiscard]] std::optional<std::string> value(const std::string& section,
+                                                   const std::string& key) const;
+    [[nodiscard]] std::vector<std::string> keys(const std::string& section) const;
+
+    std::map<Address, std::string> values;
+    std::vector<std::string> savedKeys;  // in order of saving
+    bool refuseSaves = false;
+};
+
+class MemoryLogFile final : public LogFileWriter {
+public:
+    void replaceWith(const std::string& fileName, const std::string& text) override;
+
+    std::map<std::string, std::string> files;
+    std::vector<std::string> writes;  // file names, in order
+    std::optional<RuntimeFailure> failure;  // thrown by the next writes when set
+};
+
+class RecordingWindowManager final : public WindowManager {
+public:
+    [[nodiscard]] NativeWindow foregroundWindow() override {
+        calls.push_back("foreground");
+        return foreground;
+    }
+    void removeTopmost(NativeWindow window) override {
+        calls.push_back("removeTopmost " + std::to_string(window));
+    }
+    void makeTopmost(NativeWindow window) override {
+        calls.push_back("makeTopmost " + std::to_string(window));
+    }
+    NativeWindow foreground = 0;
+    std::vector<std::string> calls;
+};
+
+class FakeScreens final : public ScreenLayout {
+public:
+    [[nodiscard]] std::vector<ScreenRect> screens() override { return areas; }
+    // One 1280 x 800 pixel screen.
+    std::vector<ScreenRect> areas{{0, 0, 1280.0 * 15, 800.0 * 15}};
+};
+
+class RecordingFailureReporter final : public FailureReporter {
+public:
+    void report(const RuntimeFailure& failure) override { reported.push_back(failure); }
+    std::vector<RuntimeFailure> reported;
+};
+
+class RecordingWindowHost final : public WindowHost {
+public:
+    [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
+    void showModal(Window& window, Window& owner) override;
+    void unloaded(Window& window) override;
+
+    std::vector<std::string> events;  // "modal LW_VIZ_ABOUT", "unloaded LW_VIZ_MAIN"
+    std::map<std::string, NativeWindow, std::less<>> handles{{"LW_VIZ_MAIN", 0x1001},
+                                                             {"LW_VIZ_ABOUT", 0x2002}};
+};
+
+// All fakes together, as the Services the application takes.
+struct FakePlatform {
+    VirtualClock clock;
+    FakeWallClock wallClock;
+    FakeEnvironment environment;
+    FakeProgramInfo program;
+    MemorySettingsStore settings;
+    MemoryLogFile logFile;
+    RecordingWindowManager windowManager;
+    FakeScreens screens;
+    RecordingFailureReporter failures;
+    RecordingWindowHost host;
+    Services services{clock,       clock,         wallClock, environment, program,  settings,
+                      logFile,     windowManager, screens,   failures,    host};
+};
+
+}  // namespace lwviz::testing
