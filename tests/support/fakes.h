@@ -4,6 +4,7 @@
 // and repeats exactly.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,16 +32,26 @@ class FakeWallClock final : public WallClock {
 public:
     [[nodiscard]] std::string dateText() override {
         ++dateReads;
-        return date;
+        reads.push_back("date");
+        std::string read = date;
+        if (onDateRead) {
+            onDateRead();
+        }
+        return read;
     }
     [[nodiscard]] std::string timeText() override {
         ++timeReads;
+        reads.push_back("time");
         return time;
     }
     std::string date = "07/12/2026";
     std::string time = "10:11:12";
     int dateReads = 0;
     int timeReads = 0;
+    std::vector<std::string> reads;  // "date", "time", in order of reading
+    // Runs after each date reading: lets a test move the clock on between the date and the
+    // time (a tick at midnight).
+    std::function<void()> onDateRead;
 };
 
 class FakeEnvironment final : public Environment {

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/harness.h"
+
+namespace lwviz {
+namespace {
+
+using testing::Harness;
+
+constexpr const char* kSection = "LW-DODOZU-ZIDADA-V1";
+
+class StartupTest : public ::testing::Test {
+protected:
+    void store(const std::string& key, const std::string& text) {
+        h.platform.settings.put(kSection, key, text);
+    }
+    std::optional<std::string> stored(const std::string& key) {
+        return h.platform.settings.value(kSection, key);
+    }
+    bool armed(std::string_view timer) { return h.control(timer).enabled(); }
+
+    void expectReadyPhase() {
+        EXPECT_EQ(h.text("CURRENT_STATUS_LABEL"), "READY...");
+        EXPECT_EQ(h.text("START_STOP_BUTTON"), "START");
+        EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "TIMERS DISABLED");
+        EXPECT_EQ(h.control("LW_UPTIME_DISPLAY_TEXTBOX").backColor(), kRed);
+        EXPECT_EQ(h.control("AUTOCLOSE_TICKBOX").value(), kClear);
+        EXPECT_FALSE(h.control("AUTOCLOSE_TICKBOX").enabled());
+        for (const char* timer : {"UPTIME_TIMER", "LW_DISPLAY_UPDATE_TIMER", "AUTOSTART_TIMER",
+                                  "LOG_TIMER", "AUTOCLOSE_TIMER"}) {
+            EXPECT_FALSE(armed(timer)) << timer;
+        }
+    }
+
+    Harness h;
+};
+
+TEST_F(StartupTest, EmptyStoreOpensInTheReadyPhaseAtTheDefaultPlace) {
+    Application& app = h.start();
+    EXPECT_FALSE(app.ended());
+    const Window& w = app.mainWindow();
+    EXPECT_EQ(w.left(), 1000);
+    EXPECT_EQ(w.top(), 1000);
+    EXPECT_EQ(w.width(), 4380);
+    EXPECT_EQ(w.height(), 2325);
+    EXPECT_EQ(h.control("AlwaysOnTop_TICKBOX").value(), kTicked);
+    EXPECT_TRUE(armed("AlwaysOnTopTimer"));
+    EXPECT_EQ(h.control("AUTOSTART_TICKBOX").value(), kClear);
+    expectReadyPhase();
+    EXPECT_EQ(h.text("PC_NAME_TEXTBOX"), "TESTPC");
+    EXPECT_EQ(app.mainForm().ComputerName, "TESTPC");
+    EXPECT_EQ(h.control("AUTOSTART_TIMER").interval(), 10000);
+    EXPECT_EQ(h.control("LOG_TIMER").interval(), 1000);
+    EXPECT_EQ(h.control("UPTIME_TIMER").interval(), 1);
+}
+
+TEST_F(StartupTest, AutoStartAndAutoCloseStoredOpensInTheWarmUpPhase) {
+    store("AUTOSTART_TICKBOX", "1");
+    store("AUTOCLOSE_TICKBOX", "1");
+    h.start();
+    EXPECT_EQ(h.text("CURRENT_STATUS_LABEL"), "!!! AUTOSTARTING !!!");
+    EXPECT_EQ(h.text("START_STOP_BUTTON"), "STOP");
+    EXPECT_EQ(h.control("LW_UPTIME_DISPLAY_TEXTBOX").backColor(), kBlack);
+    EXPECT_EQ(h.control("AUTOCLOSE_TICKBOX").value(), kTicked);
+    EXPECT_TRUE(h.control("AUTOCLOSE_TICKBOX").enabled());
+    for (const char* timer : {"UPTIME_TIMER", "DAY_UPTIME_TIMER", "HOUR_UPTIME_TIMER",
+                              "MINUTE_UPTIME_TIMER", "SECOND_UPTIME_TIMER",
+                              "LW_DISPLAY_UPDATE_TIMER", "AUTOSTART_TIMER"}) {
+        EXPECT_TRUE(armed(timer)) << timer;
+    }
+    EXPECT_FALSE(armed("LOG_TIMER"));
+    EXPECT_FALSE(armed("AUTOCLOSE_TIMER"));
+}
+
+TEST_F(StartupTest, AutoCloseWithoutAutoStartIsClearedAndSavedAsClear) {
+    store("AUTOSTART_TICKBOX", "0");
+    store("AUTOCLOSE_TICKBOX", "1");
+    Application& app = h.start();
+    expectReadyPhase();
+    app.closeWindow(app.mainWindow());
+    EXPECT_EQ(stored("AUTOCLOSE_TICKBOX"), "0");
+}
+
+TEST_F(StartupTest, GreyedAutoStartShowsGreyedAndTakesTheReadyBranch) {
+    store("AUTOSTART_TICKBOX", "2");
+    h.start();
+    EXPECT_EQ(h.control("AUTOSTART_TICKBOX").value(), kGreyed);
+    expectReadyPhase();
+}
+
+TEST_F(StartupTest, AlwaysOnTopStoredClearLeavesItsTimerOffForTheRun) {
+    store("AlwaysOnTop_TICKBOX", "0");
+    h.start();
+    EXPECT_FALSE(armed("AlwaysOnTopTimer"));
+    h.click("AlwaysOnTop_TICKBOX");
+    EXPECT_EQ(h.control("AlwaysOnTop_TICKBOX").value(), kTicked);
+    EXPECT_FALSE(armed("AlwaysOnTopTimer"));
+}
+
+TEST_F(StartupTest, AnotherExecutableNameUsesItsOwnSection) {
+    store("AUTOSTART_TICKBOX", "1");
+    store("MAIN_Left", "3000");
+    h.platform.program.name = "RENAMED-COPY";
+    Application& app = h.start();
+    EXPECT_EQ(app.mainWindow().left(), 1000);
+    expectReadyPhase();
+    app.closeWindow(app.mainWindow());
+    EXPECT_EQ(h.platform.settings.value("RENAMED-COPY", "MAIN_Left"), "1000");
+    EXPECT_EQ(stored("MAIN_Left"), "3000");  // the old section stays untouched
+}
+
+TEST_F(StartupTest, StoredSizeIsUsedButNeverWritten) {
+    store("MAIN_Width", "12300");
+    store("MAIN_Height", "8200");
+    Application& app = h.start();
+    EXPECT_EQ(app.mainWindow().width(), 12300);
+    EXPECT_EQ(app.mainWindow().height(), 8200);
+    app.closeWindow(app.mainWindow());
+    EXPECT_EQ(h.platform.settings.savedKeys,
+              (std::vector<std::string>{"MAIN_Left", "MAIN_Top", "AlwaysOnTop_TICKBOX",
+                                        "AUTOSTART_TICKBOX", "AUTOCLOSE_TICKBOX"}));
+}
+
+// A broken settings file never stops the program from starting: each unreadable value counts as
+// absent and its default applies.
+TEST_F(StartupTest, UnreadableSettingsFallBackToTheirDefaults) {
+    store("MAIN_Left", "abc");
+    store("MAIN_Top", "1E+99");     // beyond single precision
+    store("MAIN_Width", "-200");    // a size the window cannot take
+    store("MAIN_Height", "");
+    store("AlwaysOnTop_TICKBOX", "7");        // not a tick-box state
+    store("AUTOSTART_TICKBOX", "99999");      // beyond a 16-bit integer
+    store("AUTOCLOSE_TICKBOX", "1.5.2");
+    Application& app = h.start();
+    EXPECT_FALSE(app.ended());
+    EXPECT_TRUE(h.platform.failures.reported.empty());
+    const Window& w = app.mainWindow();
+    EXPECT_EQ(w.left(), 1000);
+    EXPECT_EQ(w.top(), 1000);
+    EXPECT_EQ(w.width(), 4380);
+    EXPECT_EQ(w.height(), 2325);
+    EXPECT_EQ(h.control("AlwaysOnTop_TICKBOX").value(), kTicked);
+    expectReadyPhase();
+}
+
+TEST_F(StartupTest, ReadableNumbersInOtherFormsAreAccepted) {
+    store("MAIN_Left", " 1500.4 ");
+    store("MAIN_Top", "-90");  // partly off the top of the screen: still reachable
+    store("AUTOSTART_TICKBOX", "0.6");  // rounds to 1
+    Application& app = h.start();
+    EXPECT_FLOAT_EQ(app.mainWindow().left(), 1500.4F);
+    EXPECT_EQ(app.mainWindow().top(), -90);
+    EXPECT_EQ(h.control("AUTOSTART_TICKBOX").value(), kTicked);
+}
+
+TEST_F(StartupTest, WindowStoredWhollyOffEveryScreenOpensAtTheDefaultCorner) {
+    store("MAIN_Left", "60000");  // 4000 px: right of the only 1280 px screen
+    store("MAIN_Top", "2000");
+    Application& app = h.start();
+    EXPECT_EQ(app.mainWindow().left(), 1000);
+    EXPECT_EQ(app.mainWindow().top(), 1000);
+    // A second screen to the right makes the same place valid.
+    Harness other;
+    other.platform.settings.put(kSection, "MAIN_Left", "60000");
+    other.platform.screens.areas.push_back({38400, 0, 38400, 12000});
+    EXPECT_EQ(other.start().mainWindow().left(), 60000);
+}
+
+TEST_F(StartupTest, CloseSavesPositionAndTickBoxesInOrderAndEndsTheProgram) {
+    Application& app = h.start();
+    app.movedTo(app.mainWindow(), 2250, 1500.5F);
+    h.click("AUTOSTART_TICKBOX");  // enables Auto Close
+    h.click("AUTOCLOSE_TICKBOX");
+    h.click("AlwaysOnTop_TICKBOX");
+    app.closeWindow(app.mainWindow());
+    EXPECT_EQ(stored("MAIN_Left"), "2250");
+    EXPECT_EQ(stored("MAIN_Top"), "1500.5");
+    EXPECT_EQ(stored("AlwaysOnTop_TICKBOX"), "0");
+    EXPECT_EQ(stored("AUTOSTART_TICKBOX"), "1");
+    EXPECT_EQ(stored("AUTOCLOSE_TICKBOX"), "1");
+    EXPECT_EQ(h.platform.settings.keys(kSection).size(), 5U);
+    EXPECT_EQ(app.exitStatus(), 0);
+    EXPECT_EQ(h.platform.host.events, (std::vector<std::string>{"unloaded LW_VIZ_MAIN"}));
+}
+
+TEST_F(StartupTest, AutoStartClickGovernsTheAutoCloseBox) {
+    h.start();
+    Control& autoClose = h.control("AUTOCLOSE_TICKBOX");
+    h.click("AUTOCLOSE_TICKBOX");  // disabled: ignored
+    EXPECT_EQ(autoClose.value(), kClear);
+    h.click("AUTOSTART_TICKBOX");
+    EXPECT_TRUE(autoClose.enabled());
+    EXPECT_FALSE(h.control("AUTOSTART_TIMER").enabled());  // ticking starts no cycle
+    h.click("AUTOCLOSE_TICKBOX");
+    EXPECT_EQ(autoClose.value(), kTicked);
+    h.click("AUTOSTART_TICKBOX");
+    EXPECT_FALSE(autoClose.enabled());
+    EXPECT_EQ(autoClose.value(), kClear);
+}
+
+TEST_F(StartupTest, RefusedSaveAtCloseIsReportedAndEndsNonZero) {
+    Application& app = h.start();
+    h.platform.settings.refuseSaves = true;
+    app.closeWindow(app.mainWindow());
+    ASSERT_EQ(h.platform.failures.reported.size(), 1U);
+    EXPECT_EQ(app.exitStatus(), 1);
+}
+
+}  // namespace
+}  // namespace lwviz
