@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/main_form.h"
+#include "core/ports.h"
+
+namespace lwviz {
+
+// The uptime engine: six timer handlers that sample the tick counter into unit totals, break
+// the uptime into whole days, hours, minutes and seconds and join the uptime line. Every value
+// passes through a cell of the main window, written and read with '.' as the decimal point
+// under every locale. The scheduler runs the six timers in their switching order, so each line
+// comes from one sample.
+class UptimeEngine {
+public:
+    UptimeEngine(MainForm& form, TickCounter& tickCounter);
+    UptimeEngine(const UptimeEngine&) = delete;
+    UptimeEngine& operator=(const UptimeEngine&) = delete;
+    UptimeEngine(UptimeEngine&&) = delete;
+    UptimeEngine& operator=(UptimeEngine&&) = delete;
+    ~UptimeEngine() = default;
+
+    // Sampling and unit totals; DaysCount.
+    void UPTIME_TIMER_Timer();
+    // The breakdown, one stage per unit.
+    void DAY_UPTIME_TIMER_Timer();
+    void HOUR_UPTIME_TIMER_Timer();
+    void MINUTE_UPTIME_TIMER_Timer();
+    void SECOND_UPTIME_TIMER_Timer();
+    // The uptime line.
+    void LW_DISPLAY_UPDATE_TIMER_Timer();
+
+private:
+    // A unit total and the cell holding its divisor.
+    struct UnitTotal {
+        Control* total;
+        Control* divisor;
+    };
+
+    // The minute and second stages: the same steps one level apart. Returns the whole count.
+    std::int32_t subdivide(const Control& factor, const Control& fractionAbove,
+                           const Control& wholeAbove, Control& fractionScaled, Control& wholeScaled,
+                           Control& difference, double millisecondsPerUnit);
+    void writeNumber(Control& cell, double value);
+    void writeWhole(Control& cell, std::int64_t value);
+
+    MainForm& form_;
+    TickCounter& tickCounter_;
+
+    Control& UPTIME_TIMER;
+    Control& DAY_UPTIME_TIMER;
+    Control& HOUR_UPTIME_TIMER;
+    Control& MINUTE_UPTIME_TIMER;
+    Control& SECOND_UPTIME_TIMER;
+    Control& LW_DISPLAY_UPDATE_TIMER;
+
+    Control& START_TB;
+    Control& TOTAL_MIL_SEC;
+    Control& TOTAL_MIL_MIN;
+    Control& TOTAL_MIL_HOUR;
+    Control& TOTAL_MIL_DAY;
+    Control& TOTAL_MIL_WEEK;
+    Control& TOTAL_MIL_MONTH;
+    Control& TOTAL_MIL_YEAR;
+    Control& SECS_TB;
+    Control& MINS_TB;
+    Control& HOURS_TB;
+    Control& DAYS_TB;
+    Control& WEEKS_TB;
+    Control& MONTHS_TB;
+    Control& YEARS_TB;
+    Control& DAYS_MIRROR_TB;
+
+    Control& DAYS_ROUNDED_TB;
+    Control& HOURS_24_TB;
+    Control& HOURS_FULL;
+    Control& HOURS_LEFT_TB;
+    Control& HOURS_ROUNDED_TB;
+    Control& MINS_60_TB;
+    Control& MINUTES_LEFT_X_60_TB;
+    Control& MINUTES_ROUNDED_X_60_TB;
+    Control& MINUTES_DIFFERENCE_LEFT_TB;
+    Control& MINUTES_DIFFERENCE_ROUNDED_TB;
+    Control& SECS_60_TB;
+    Control& SECONDS_LEFT_TB;
+    Control& SECONDS_ROUNDED_TB;
+    Control& SECONDS_DIFFERENCE_TB;
+    Control& SECONDS_DIFFERENCE_ROUNDED_TB;
+
+    Control& LW_UPTIME_DISPLAY_TEXTBOX;
+
+    // Years first, seconds last: the order in which a run writes them.
+    std::array<UnitTotal, 7> units_;
+    // Number texts and the line are built here, so a round allocates nothing once warm.
+    std::string scratch_;
+};
+
+}  // namespace lwviz
