@@ -1,0 +1,22 @@
+#include "platform/posix/environment.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace lwviz::posix {
+
+std::string PosixEnvironment::computerName() {
+    if (const char* name = std::getenv("COMPUTERNAME"); name != nullptr) {
+        return name;
+    }
+    std::vector<char> host(HOST_NAME_MAX + 1, '\0');
+    if (gethostname(host.data(), host.size() - 1) != 0) {
+        return {};  // as an unset variable reads on Windows
+    }
+    return host.data();
+}
+
+}  // namespace lwviz::posix

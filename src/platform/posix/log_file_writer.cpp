@@ -1,0 +1,182 @@
+#include "platform/posix/log_file_writer.h"
+
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "core/runtime_failure.h"
+
+namespace lwviz::posix {
+namespace {
+
+int failureNumberFor(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return RuntimeFailure::kDiskFull;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return RuntimeFailure::kPermissionDenied;
+        default:
+            return RuntimeFailure::kPathFileAccessError;
+    }
+}
+
+[[noreturn]] void fail(const std::string& fileName, int error) {
+    throw RuntimeFailure(failureNumberFor(error),
+                         "Cannot write the log file \"" + fileName +
+                             "\": " + std::generic_category().message(error));
+}
+
+// Six random letters; the O_EXCL open below guarantees uniqueness, the randomness only keeps
+// retries rare.
+std::string randomSuffix() {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char bytes[6]{};
+    if (getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const auto seed =
+            static_cast<unsigned long>(now.tv_nsec) ^ (static_cast<unsigned long>(getpid()) << 16U);
+        for (std::size_t i = 0; i < sizeof bytes; ++i) {
+            bytes[i] = static_cast<unsigned char>(seed >> (i * 5U));
+        }
+    }
+    std::string suffix;
+    for (const unsigned char byte : bytes) {
+        suffix += kLetters[byte % (sizeof kLetters - 1)];
+    }
+    return suffix;
+}
+
+// Unlike mkstemp's 0600, mode 0666 lets the umask and the folder's default ACL give the file
+// the permissions any new file gets there.
+int createTemporary(const std::string& prefix, std::string& path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = prefix + randomSuffix();
+        const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Removes the temporary file unless it has been renamed into place.
+class TemporaryFile {
+public:
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    TemporaryFile() = default;
+    ~TemporaryFile() {
+        if (fd >= 0) {
+            close(fd);
+        }
+        if (!path.empty()) {
+            unlink(path.c_str());
+        }
+    }
+    int fd = -1;
+    std::string path;
+};
+
+// Writes every byte, through short writes and interruptions; false with errno set on failure.
+bool writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = write(fd, text.data(), text.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Where the bytes go: the file a symbolic link points to, not the link.
+std::string resolvedTarget(const std::string& fileName) {
+    struct stat info {};
+    if (lstat(fileName.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        std::error_code error;
+        auto resolved = std::filesystem::weakly_canonical(fileName, error);
+        if (!error) {
+            return resolved.string();
+        }
+    }
+    return fileName;
+}
+
+}  // namespace
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the port's signature
+void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::string& text) {
+    const std::string target = resolvedTarget(fileName);
+    const std::filesystem::path targetPath(target);
+    const std::string name = targetPath.filename().string();
+    if (name.empty()) {
+        fail(fileName, EISDIR);
+    }
+    const std::string folder =
+        targetPath.has_parent_path() ? targetPath.parent_path().string() : std::string(".");
+
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode)) {
+            fail(fileName, EISDIR);
+        }
+        // An ordinary open for output refuses a file the user may not write; so do we.
+        if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            fail(fileName, errno);
+        }
+    }
+
+    TemporaryFile temporary;
+    temporary.fd = createTemporary(folder + "/." + name + ".", temporary.path);
+    if (temporary.fd < 0) {
+        const int error = errno;
+        temporary.path.clear();
+        fail(fileName, error);
+    }
+    if (exists) {
+        // Best effort: the content matters more than the metadata.
+        if (existing.st_uid != geteuid() || existing.st_gid != getegid()) {
+            (void)fchown(temporary.fd, existing.st_uid, existing.st_gid);
+        }
+        (void)fchmod(temporary.fd, existing.st_mode & 07777);
+    }
+
+    if (!writeAll(temporary.fd, text) || fsync(temporary.fd) != 0) {
+        fail(fileName, errno);
+    }
+    const int fd = temporary.fd;
+    temporary.fd = -1;
+    if (close(fd) != 0 && errno != EINTR) {  // on Linux the descriptor is gone even after EINTR
+        fail(fileName, errno);
+    }
+    if (rename(temporary.path.c_str(), target.c_str()) != 0) {
+        fail(fileName, errno);
+    }
+    temporary.path.clear();
+
+    // Makes the rename itself durable; the new text is in place either way.
+    const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        (void)fsync(folderFd);
+        close(folderFd);
+    }
+}
+
+}  // namespace lwviz::posix
