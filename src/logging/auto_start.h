@@ -4,8 +4,8 @@
 
 namespace lwviz {
 
-// The Auto Start box governs the Auto Close box: Auto Close can only be ticked while Auto
-// Start is, so an unattended close never happens without an unattended start.
+// The Auto Start box governs the Auto Close box: unticking Auto Start unticks and disables
+// Auto Close, so a running cycle then ends at rest; ticking it only enables the box.
 class AutoStart {
 public:
     explicit AutoStart(MainForm& form);

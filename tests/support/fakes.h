@@ -100,6 +100,11 @@ class RecordingWindowManager final : public WindowManager {
 public:
     [[nodiscard]] NativeWindow foregroundWindow() override {
         calls.push_back("foreground");
+        if (!nextForeground.empty()) {
+            const NativeWindow answer = nextForeground.front();
+            nextForeground.erase(nextForeground.begin());
+            return answer;
+        }
         return foreground;
     }
     void removeTopmost(NativeWindow window) override {
@@ -109,6 +114,8 @@ public:
         calls.push_back("makeTopmost " + std::to_string(window));
     }
     NativeWindow foreground = 0;
+    // Answered first, one per query, before `foreground`: the focus moving between two queries.
+    std::vector<NativeWindow> nextForeground;
     std::vector<std::string> calls;
 };
 
