@@ -10,8 +10,7 @@ constexpr Font kArial975Bold{"Arial", 9.75, true};
 constexpr Font kSansBold{"MS Sans Serif", 8.25, true};
 
 // 56 "=" characters: the log entry's separator line.
-constexpr std::string_view kSeparator =
-    "========================================================";
+constexpr std::string_view kSeparator = "========================================================";
 static_assert(kSeparator.size() == 56);
 
 ControlDefinition timer(std::string_view name, bool enabled) {
@@ -40,8 +39,7 @@ ControlDefinition namedCell(std::string_view name, Rect rect, int tabIndex, bool
     return cell(name, name, rect, tabIndex, visible);
 }
 
-ControlDefinition label(std::string_view name, std::string_view caption, Rect rect,
-                        int tabIndex) {
+ControlDefinition label(std::string_view name, std::string_view caption, Rect rect, int tabIndex) {
     ControlDefinition c;
     c.kind = ControlKind::Label;
     c.name = name;
@@ -52,8 +50,7 @@ ControlDefinition label(std::string_view name, std::string_view caption, Rect re
 }
 
 // The green-on-black, bordered, centred labels of the title and status lines.
-ControlDefinition banner(std::string_view name, std::string_view caption, Rect rect,
-                         int tabIndex) {
+ControlDefinition banner(std::string_view name, std::string_view caption, Rect rect, int tabIndex) {
     ControlDefinition c = label(name, caption, rect, tabIndex);
     c.font = kArial9Bold;
     c.foreColor = kGreen;
@@ -63,8 +60,8 @@ ControlDefinition banner(std::string_view name, std::string_view caption, Rect r
     return c;
 }
 
-ControlDefinition button(std::string_view name, std::string_view caption, Rect rect,
-                         int tabIndex, ButtonRole role = ButtonRole::Normal) {
+ControlDefinition button(std::string_view name, std::string_view caption, Rect rect, int tabIndex,
+                         ButtonRole role = ButtonRole::Normal) {
     ControlDefinition c;
     c.kind = ControlKind::CommandButton;
     c.name = name;
@@ -75,8 +72,8 @@ ControlDefinition button(std::string_view name, std::string_view caption, Rect r
     return c;
 }
 
-ControlDefinition tickBox(std::string_view name, std::string_view caption, Rect rect,
-                          int tabIndex, bool enabled, std::int16_t value) {
+ControlDefinition tickBox(std::string_view name, std::string_view caption, Rect rect, int tabIndex,
+                          bool enabled, std::int16_t value) {
     ControlDefinition c;
     c.kind = ControlKind::TickBox;
     c.name = name;
@@ -113,8 +110,8 @@ WindowDefinition build() {
     c.push_back(namedCell("PC_NAME_TEXTBOX", {8520, 2040, 2535, 405}, 51, false));
     c.push_back(button("ABOUT_BUTTON", "About", {2040, 1320, 735, 495}, 4));
     // Enter presses START/STOP: the one action of this window.
-    c.push_back(button("START_STOP_BUTTON", "START", {3000, 1320, 1095, 495}, 0,
-                       ButtonRole::Default));
+    c.push_back(
+        button("START_STOP_BUTTON", "START", {3000, 1320, 1095, 495}, 0, ButtonRole::Default));
     c.push_back(
         tickBox("AUTOCLOSE_TICKBOX", "Auto Close", {240, 1320, 855, 495}, 2, false, kClear));  // 10
     {
@@ -132,8 +129,7 @@ WindowDefinition build() {
         c.push_back(display);
     }
     c.push_back(timer("LW_DISPLAY_UPDATE_TIMER", true));
-    c.push_back(
-        tickBox("AUTOSTART_TICKBOX", "Auto Start", {240, 720, 735, 495}, 1, true, kClear));
+    c.push_back(tickBox("AUTOSTART_TICKBOX", "Auto Start", {240, 720, 735, 495}, 1, true, kClear));
     c.push_back(timer("AlwaysOnTopTimer", true));
     c.push_back(timer("UPTIME_TIMER", true));  // 15
     c.push_back(namedCell("DAYS_ROUNDED_TB", {5280, 4080, 1935, 375}, 45));
@@ -172,10 +168,11 @@ WindowDefinition build() {
     c.push_back(namedCell("WEEKS_TB", {2640, 6240, 1935, 375}, 8));
     c.push_back(namedCell("MONTHS_TB", {2640, 6720, 1935, 375}, 7));  // 50
     c.push_back(namedCell("YEARS_TB", {2640, 7200, 1935, 375}, 6));
-    c.push_back(tickBox("AlwaysOnTop_TICKBOX", "Always On Top", {1080, 1320, 855, 495}, 3, true,
-                        kTicked));
+    c.push_back(
+        tickBox("AlwaysOnTop_TICKBOX", "Always On Top", {1080, 1320, 855, 495}, 3, true, kTicked));
     {
-        ControlDefinition uptimeText = label("UPTIME_TEXT_LABEL", "UPTIME:", {1080, 840, 855, 255}, 50);
+        ControlDefinition uptimeText =
+            label("UPTIME_TEXT_LABEL", "UPTIME:", {1080, 840, 855, 255}, 50);
         uptimeText.font = kSansBold;
         c.push_back(uptimeText);
         ControlDefinition status = label("STATUS_LABEL", "STATUS:", {120, 480, 855, 255}, 49);

@@ -61,6 +61,12 @@ void MainWindowShell::Form_Load() {
     if (autoStart.value() == kTicked) {
         status.setCaption("!!! AUTOSTARTING !!!");
         startStop.setCaption("STOP");
+        // Two engine timers are on from the start and were armed by their periods above, the
+        // display before the breakdown; re-arm the whole group in its switching order so that
+        // every uptime line comes from one sample.
+        for (std::string_view timer : kEngineTimers) {
+            w.control(timer).setEnabled(false);
+        }
         for (std::string_view timer : kEngineTimers) {
             w.control(timer).setEnabled(true);
         }

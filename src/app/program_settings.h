@@ -13,7 +13,8 @@ class ProgramSettings {
 public:
     static constexpr const char* kApplication = "LW_VIZ";
 
-    ProgramSettings(SettingsStore& store, ProgramInfo& program) : store_(store), program_(program) {}
+    ProgramSettings(SettingsStore& store, ProgramInfo& program)
+        : store_(store), program_(program) {}
 
     // The stored text, or the decimal text of the default when nothing is stored.
     [[nodiscard]] std::string get(const std::string& key, long defaultValue);

@@ -37,21 +37,29 @@ NumberSpan ScanNumber(const char* p, const char* last, char separator) noexcept 
         ++p;
     }
     span.digitsBegin = p;
-    while (p != last && IsDigit(*p)) ++p;
+    while (p != last && IsDigit(*p)) {
+        ++p;
+    }
     span.hasDigits = p != span.digitsBegin;
     if (p != last && *p == separator) {
         span.separator = p;
         const char* fraction = ++p;
-        while (p != last && IsDigit(*p)) ++p;
+        while (p != last && IsDigit(*p)) {
+            ++p;
+        }
         span.hasDigits = span.hasDigits || p != fraction;
     }
     span.mantissaEnd = p;
     if (span.hasDigits && p != last && (*p == 'E' || *p == 'e')) {
         const char* q = p + 1;
-        if (q != last && (*q == '+' || *q == '-')) ++q;
+        if (q != last && (*q == '+' || *q == '-')) {
+            ++q;
+        }
         if (q != last && IsDigit(*q)) {
             span.exponentBegin = p + 1;
-            while (q != last && IsDigit(*q)) ++q;
+            while (q != last && IsDigit(*q)) {
+                ++q;
+            }
             p = q;
         }
     }
@@ -66,20 +74,30 @@ bool IsTooLarge(const NumberSpan& span) noexcept {
     bool found = false;
     const char* point = span.separator != nullptr ? span.separator : span.mantissaEnd;
     for (const char* p = span.digitsBegin; p != span.mantissaEnd; ++p) {
-        if (p == span.separator || *p == '0') continue;
+        if (p == span.separator || *p == '0') {
+            continue;
+        }
         leading = p < point ? point - p - 1 : point - p;
         found = true;
         break;
     }
-    if (!found) return false;
+    if (!found) {
+        return false;
+    }
     std::ptrdiff_t exponent = 0;
     if (span.exponentBegin != nullptr) {
         const char* p = span.exponentBegin;
         const bool negative = *p == '-';
-        if (*p == '+' || *p == '-') ++p;
+        if (*p == '+' || *p == '-') {
+            ++p;
+        }
         // Saturates: any exponent this large is out of every range anyway.
-        for (; p != span.end && exponent < 1'000'000; ++p) exponent = exponent * 10 + (*p - '0');
-        if (negative) exponent = -exponent;
+        for (; p != span.end && exponent < 1'000'000; ++p) {
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
     }
     return leading + exponent > 0;
 }
@@ -130,14 +148,24 @@ template <typename T>
 T ReadStrict(std::string_view text, char separator) {
     const char* p = text.data();
     const char* last = p + text.size();
-    while (p != last && IsBlank(*p)) ++p;
+    while (p != last && IsBlank(*p)) {
+        ++p;
+    }
     const NumberSpan span = ScanNumber(p, last, separator);
-    if (!span.hasDigits) throw RuntimeFailure::typeMismatch();
+    if (!span.hasDigits) {
+        throw RuntimeFailure::typeMismatch();
+    }
     p = span.end;
-    while (p != last && IsBlank(*p)) ++p;
-    if (p != last) throw RuntimeFailure::typeMismatch();
+    while (p != last && IsBlank(*p)) {
+        ++p;
+    }
+    if (p != last) {
+        throw RuntimeFailure::typeMismatch();
+    }
     const Reading<T> reading = Convert<T>(span, separator);
-    if (reading.range == Range::kTooLarge) throw RuntimeFailure::overflow();
+    if (reading.range == Range::kTooLarge) {
+        throw RuntimeFailure::overflow();
+    }
     return reading.value;
 }
 
@@ -152,13 +180,16 @@ std::size_t FormatGeneral(T value, int digits, char separator, char* first, char
         const std::string_view inf = value < 0 ? "-Inf" : "Inf";
         return static_cast<std::size_t>(std::copy(inf.begin(), inf.end(), first) - first);
     }
-    if (value == 0) value = 0;  // -0 prints as 0
+    if (value == 0) {
+        value = 0;  // -0 prints as 0
+    }
     const auto result = std::to_chars(first, last, value, std::chars_format::general, digits);
     for (char* p = first; p != result.ptr; ++p) {
-        if (*p == 'e')
+        if (*p == 'e') {
             *p = 'E';
-        else if (*p == '.')
+        } else if (*p == '.') {
             *p = separator;
+        }
     }
     return static_cast<std::size_t>(result.ptr - first);
 }
@@ -183,9 +214,13 @@ double PowerOfTen(int exponent) noexcept {
 double ValOfText(std::string_view text) noexcept {
     const char* p = text.data();
     const char* last = p + text.size();
-    while (p != last && IsBlank(*p)) ++p;
+    while (p != last && IsBlank(*p)) {
+        ++p;
+    }
     const NumberSpan span = ScanNumber(p, last, '.');
-    if (!span.hasDigits) return 0.0;
+    if (!span.hasDigits) {
+        return 0.0;
+    }
     // Beyond the double range the reading is +/-infinity, below it +/-0, as strtod gives.
     return FromChars<double>(span, span.digitsBegin, span.end).value;
 }
@@ -244,7 +279,9 @@ std::string LongToText(std::int64_t value) {
 std::string IntegerToText(std::int16_t value) { return LongToText(value); }
 
 double RoundHalfEven(double value, int decimals) noexcept {
-    if (!std::isfinite(value)) return value;
+    if (!std::isfinite(value)) {
+        return value;
+    }
     // Dividing by the exact power (rather than multiplying by its inexact reciprocal) yields
     // the double nearest to the rounded decimal.
     if (decimals < 0) {
@@ -254,14 +291,18 @@ double RoundHalfEven(double value, int decimals) noexcept {
     const double scale = PowerOfTen(decimals);
     const double scaled = value * scale;
     // From 2^52 on a double has no fraction left to round (this also covers scaled == inf).
-    if (!(std::fabs(scaled) < 4503599627370496.0)) return value;
+    if (!(std::fabs(scaled) < 4503599627370496.0)) {
+        return value;
+    }
     return std::nearbyint(scaled) / scale;
 }
 
 std::int32_t ToLong(double value) {
     const double rounded = std::nearbyint(value);
     // Written so that NaN fails the test as well.
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw RuntimeFailure::overflow();
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        throw RuntimeFailure::overflow();
+    }
     return static_cast<std::int32_t>(rounded);
 }
 

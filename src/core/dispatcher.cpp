@@ -3,9 +3,7 @@
 namespace lwviz {
 
 void Dispatcher::fireDueTimers() {
-    scheduler_.fireDue([this](Control& timer) {
-        dispatch([&timer] { timer.raiseTimer(); });
-    });
+    scheduler_.fireDue([this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
 }
 
 void Dispatcher::endProgram(int status) {

@@ -26,7 +26,8 @@ Control& Window::control(std::string_view name) {
 }
 
 const Control& Window::control(std::string_view name) const {
-    return const_cast<Window*>(this)->control(name);  // NOLINT(cppcoreguidelines-pro-type-const-cast)
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): one lookup for both constnesses
+    return const_cast<Window*>(this)->control(name);
 }
 
 namespace {

@@ -1,0 +1,53 @@
+#pragma once
+
+// The widgets that draw the model's controls where a stock Qt widget does not behave like the
+// control: a label that reports double-clicks, a tick box whose value the model owns and whose
+// caption wraps, and a thin line.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLine>
+#include <QWidget>
+#include <functional>
+
+namespace lwviz::qt {
+
+// A label draws its caption from the top of its box, wrapped at word breaks, as the design
+// lays it out (QLabel's own layout sets single lines a few pixels lower, which clips them in
+// the 17-pixel boxes), and reports double-clicks.
+class LabelWidget final : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onDoubleClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A click or the space bar asks the model; the box shows only what the model then holds, so
+// it never toggles on its own. A caption wider than the box wraps onto a second line.
+class TickBoxWidget final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+    void paintEvent(QPaintEvent* event) override;
+    [[nodiscard]] bool hitButton(const QPoint& pos) const override;
+};
+
+// A line through the widget from one corner to the other (or along its middle when it is one
+// pixel thin), in the window's text colour.
+class LineWidget final : public QWidget {
+public:
+    LineWidget(QLine line, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLine line_;
+};
+
+}  // namespace lwviz::qt

@@ -1,0 +1,31 @@
+// LW-DODOZU-ZIDADA on Linux: the program on the operating system's services, drawn with Qt.
+
+#include <QApplication>
+#include <memory>
+
+#include "app/application.h"
+#include "app/services.h"
+#include "platform/posix/posix_services.h"
+#include "platform/qt/qt_settings_store.h"
+#include "ui/qt/qt_failure_reporter.h"
+#include "ui/qt/qt_front_end.h"
+#include "ui/qt/qt_screen_layout.h"
+#include "ui/qt/x11_window_manager.h"
+
+int main(int argc, char* argv[]) {
+    // Arguments are ignored; Qt only sees its own (-platform, ...).
+    QApplication qtApplication(argc, argv);
+    lwviz::qt::prepareApplication();
+
+    lwviz::posix::PosixServices os;
+    lwviz::qt::QtSettingsStore settings;
+    const std::unique_ptr<lwviz::WindowManager> windowManager = lwviz::qt::makeWindowManager();
+    lwviz::qt::QtScreenLayout screens;
+    lwviz::qt::QtFailureReporter failures;
+    lwviz::qt::QtFrontEnd frontEnd(os.clock);
+    lwviz::Services services{os.tickCounter, os.clock, os.wallClock, os.environment,
+                             os.program,     settings, os.logFile,   *windowManager,
+                             screens,        failures, frontEnd};
+    lwviz::Application application(services);
+    return frontEnd.run(application);
+}

@@ -1,0 +1,54 @@
+#include "ui/qt/model_to_qt.h"
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace lwviz::qt {
+
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+float pixelsToTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+QRect toPixels(const Rect& twips) {
+    return {twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
+            twipsToPixels(twips.height)};
+}
+
+QRect toPixels(const LinePoints& twips) {
+    const int left = twipsToPixels(std::min(twips.x1, twips.x2));
+    const int top = twipsToPixels(std::min(twips.y1, twips.y2));
+    const int right = twipsToPixels(std::max(twips.x1, twips.x2));
+    const int bottom = twipsToPixels(std::max(twips.y1, twips.y2));
+    return {left, top, std::max(1, right - left + 1), std::max(1, bottom - top + 1)};
+}
+
+QColor toQColor(Colour colour) {
+    return QColor::fromRgb(static_cast<int>(colour & 0xFFU),
+                           static_cast<int>((colour >> 8U) & 0xFFU),
+                           static_cast<int>((colour >> 16U) & 0xFFU));
+}
+
+QFont toQFont(const Font& font) {
+    const QString face =
+        QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size()));
+    // Liberation Sans has Arial's metrics; the bitmap "MS Sans Serif" is close to it as well.
+    QStringList families;
+    if (face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
+        face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
+        families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial");
+    } else {
+        families << face;
+    }
+    families << QStringLiteral("DejaVu Sans");
+    QFont result;
+    result.setFamilies(families);
+    result.setStyleHint(QFont::SansSerif);
+    constexpr double kPixelsPerPoint = 96.0 / 72.0;
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * kPixelsPerPoint))));
+    result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    return result;
+}
+
+}  // namespace lwviz::qt

@@ -1,0 +1,82 @@
+#include "qt_program.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+#include <stdexcept>
+#include <string>
+
+namespace lwviz::testing {
+
+bool processEventsUntil(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(1000);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return done();
+}
+
+QtProgram::QtProgram(SettingsStore* settings)
+    : services_{platform.clock,
+                platform.clock,
+                platform.wallClock,
+                platform.environment,
+                platform.program,
+                settings != nullptr ? *settings : platform.settings,
+                platform.logFile,
+                platform.windowManager,
+                platform.screens,
+                platform.failures,
+                frontEnd} {}
+
+qt::WindowView& QtProgram::start() {
+    app_ = std::make_unique<Application>(services_);
+    if (!frontEnd.open(*app_)) {
+        throw std::runtime_error("the program ended during start-up");
+    }
+    if (!QTest::qWaitForWindowExposed(&mainView())) {
+        throw std::runtime_error("the main window was never exposed");
+    }
+    return mainView();
+}
+
+void QtProgram::runFor(std::int64_t ms) {
+    const std::int64_t until = platform.clock.now + ms;
+    while (!app_->ended()) {
+        const std::optional<std::int64_t> due = app_->nextDueMs();
+        if (!due || *due > until) {
+            break;
+        }
+        platform.clock.now = *due;
+        app_->fireDueTimers();
+        frontEnd.afterEvent();
+    }
+    platform.clock.now = std::max(platform.clock.now, until);
+}
+
+qt::WindowView& QtProgram::mainView() {
+    qt::WindowView* view = frontEnd.view(app_->mainWindow());
+    if (view == nullptr) {
+        throw std::runtime_error("the main window is not on the screen");
+    }
+    return *view;
+}
+
+qt::WindowView* QtProgram::aboutView() {
+    Window* about = app_->aboutWindow();
+    qt::WindowView* view = about == nullptr ? nullptr : frontEnd.view(*about);
+    if (view != nullptr && !QTest::qWaitForWindowExposed(view)) {
+        throw std::runtime_error("the About window was never exposed");
+    }
+    return view;
+}
+
+QWidget& QtProgram::widget(std::string_view name) {
+    QWidget* shown = mainView().widgetFor(name);
+    if (shown == nullptr) {
+        throw std::runtime_error(std::string(name) + " is not shown");
+    }
+    return *shown;
+}
+
+}  // namespace lwviz::testing
