@@ -8,7 +8,13 @@ Application::Application(Services& services)
       dispatcher_(scheduler_, services.failures),
       settings_(services.settings, services.program),
       shell_(form_, settings_, services),
-      autoStart_(form_) {
+      autoStart_(form_),
+      uptime_(form_, services.tickCounter),
+      startStop_(form_),
+      warmUpAndHold_(form_, [this] { unloadMainWindow(); }),
+      logWriter_(form_, services),
+      alwaysOnTop_(form_, services.windowManager, services.host),
+      about_(form_, settings_, services, scheduler_) {
     form_.window.setTimerObserver(&scheduler_);
 }
 
@@ -17,7 +23,17 @@ void Application::start() {
     dispatcher_.dispatch([this] { shell_.Form_Load(); });
 }
 
+bool Application::takesInput(const Window& window) const noexcept {
+    if (const Window* about = about_.window()) {
+        return &window == about;
+    }
+    return &window == &form_.window;
+}
+
 void Application::click(Control& control) {
+    if (!takesInput(control.window())) {
+        return;
+    }
     dispatcher_.dispatch([&control] {
         switch (control.kind()) {
             case ControlKind::CommandButton:
@@ -37,12 +53,26 @@ void Application::click(Control& control) {
 }
 
 void Application::doubleClick(Control& control) {
+    if (!takesInput(control.window())) {
+        return;
+    }
     dispatcher_.dispatch([&control] { control.raiseDblClick(); });
 }
 
 void Application::closeWindow(Window& window) {
+    if (!takesInput(window)) {
+        return;
+    }
     if (&window == &form_.window) {
         dispatcher_.dispatch([this] { unloadMainWindow(); });
+    } else {
+        dispatcher_.dispatch([this] { about_.unload(); });
+    }
+}
+
+void Application::escapeKey(Window& window) {
+    if (about_.window() != nullptr && &window == about_.window()) {
+        closeWindow(window);
     }
 }
 
@@ -52,6 +82,8 @@ void Application::unloadMainWindow() {
     if (!mainLoaded_) {
         return;
     }
+    // An open About window closes first, saving its corner as any close does.
+    about_.unload();
     shell_.Form_Unload();
     mainLoaded_ = false;
     scheduler_.forget(form_.window);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "about/about_window.h"
+#include "app/always_on_top.h"
 #include "app/main_form.h"
 #include "app/main_window_shell.h"
 #include "app/program_settings.h"
@@ -10,6 +12,10 @@
 #include "core/dispatcher.h"
 #include "core/scheduler.h"
 #include "logging/auto_start.h"
+#include "logging/log_writer.h"
+#include "logging/start_stop.h"
+#include "logging/warm_up_and_hold.h"
+#include "uptime/uptime_engine.h"
 
 namespace lwviz {
 
@@ -33,6 +39,8 @@ public:
     void doubleClick(Control& control);
     // The close button or system menu of a window.
     void closeWindow(Window& window);
+    // The Escape key on a window: closes the About window; the main window ignores it.
+    void escapeKey(Window& window);
     // The user moved a window (outer corner, twips).
     void movedTo(Window& window, float left, float top);
 
@@ -45,6 +53,8 @@ public:
 
     [[nodiscard]] MainForm& mainForm() noexcept { return form_; }
     [[nodiscard]] Window& mainWindow() noexcept { return form_.window; }
+    // The About window while it is open (modal over the main window), else nullptr.
+    [[nodiscard]] Window* aboutWindow() const noexcept { return about_.window(); }
     [[nodiscard]] Dispatcher& dispatcher() noexcept { return dispatcher_; }
     [[nodiscard]] bool ended() const noexcept { return dispatcher_.ended(); }
     [[nodiscard]] std::optional<int> exitStatus() const noexcept {
@@ -59,7 +69,17 @@ private:
     MainForm form_;
     MainWindowShell shell_;
     AutoStart autoStart_;
+    UptimeEngine uptime_;
+    StartStop startStop_;
+    WarmUpAndHold warmUpAndHold_;
+    LogWriter logWriter_;
+    AlwaysOnTop alwaysOnTop_;
+    AboutWindow about_;
     bool mainLoaded_ = false;
+
+    // Whether the user's input reaches the window: while the About window is open it takes
+    // all input and the main window none.
+    [[nodiscard]] bool takesInput(const Window& window) const noexcept;
 };
 
 }  // namespace lwviz

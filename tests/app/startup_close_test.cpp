@@ -66,9 +66,9 @@ TEST_F(StartupTest, AutoStartAndAutoCloseStoredOpensInTheWarmUpPhase) {
     EXPECT_EQ(h.control("LW_UPTIME_DISPLAY_TEXTBOX").backColor(), kBlack);
     EXPECT_EQ(h.control("AUTOCLOSE_TICKBOX").value(), kTicked);
     EXPECT_TRUE(h.control("AUTOCLOSE_TICKBOX").enabled());
-    for (const char* timer : {"UPTIME_TIMER", "DAY_UPTIME_TIMER", "HOUR_UPTIME_TIMER",
-                              "MINUTE_UPTIME_TIMER", "SECOND_UPTIME_TIMER",
-                              "LW_DISPLAY_UPDATE_TIMER", "AUTOSTART_TIMER"}) {
+    for (const char* timer :
+         {"UPTIME_TIMER", "DAY_UPTIME_TIMER", "HOUR_UPTIME_TIMER", "MINUTE_UPTIME_TIMER",
+          "SECOND_UPTIME_TIMER", "LW_DISPLAY_UPDATE_TIMER", "AUTOSTART_TIMER"}) {
         EXPECT_TRUE(armed(timer)) << timer;
     }
     EXPECT_FALSE(armed("LOG_TIMER"));
@@ -128,11 +128,11 @@ TEST_F(StartupTest, StoredSizeIsUsedButNeverWritten) {
 // absent and its default applies.
 TEST_F(StartupTest, UnreadableSettingsFallBackToTheirDefaults) {
     store("MAIN_Left", "abc");
-    store("MAIN_Top", "1E+99");     // beyond single precision
-    store("MAIN_Width", "-200");    // a size the window cannot take
+    store("MAIN_Top", "1E+99");   // beyond single precision
+    store("MAIN_Width", "-200");  // a size the window cannot take
     store("MAIN_Height", "");
-    store("AlwaysOnTop_TICKBOX", "7");        // not a tick-box state
-    store("AUTOSTART_TICKBOX", "99999");      // beyond a 16-bit integer
+    store("AlwaysOnTop_TICKBOX", "7");    // not a tick-box state
+    store("AUTOSTART_TICKBOX", "99999");  // beyond a 16-bit integer
     store("AUTOCLOSE_TICKBOX", "1.5.2");
     Application& app = h.start();
     EXPECT_FALSE(app.ended());
@@ -148,7 +148,7 @@ TEST_F(StartupTest, UnreadableSettingsFallBackToTheirDefaults) {
 
 TEST_F(StartupTest, ReadableNumbersInOtherFormsAreAccepted) {
     store("MAIN_Left", " 1500.4 ");
-    store("MAIN_Top", "-90");  // partly off the top of the screen: still reachable
+    store("MAIN_Top", "-90");           // partly off the top of the screen: still reachable
     store("AUTOSTART_TICKBOX", "0.6");  // rounds to 1
     Application& app = h.start();
     EXPECT_FLOAT_EQ(app.mainWindow().left(), 1500.4F);

@@ -87,7 +87,7 @@ TEST(WindowModel, ReportsEachChangedControlOnceAndOnlyRealChanges) {
     w.drainChangedControls([&](Control& c) { seen.emplace_back(c.name(), c.changes()); });
     ASSERT_EQ(seen.size(), 2U);
     EXPECT_EQ(seen[0], (std::pair<std::string_view, int>{"LW_UPTIME_DISPLAY_TEXTBOX",
-                                                          kChangedText | kChangedBackColor}));
+                                                         kChangedText | kChangedBackColor}));
     EXPECT_EQ(seen[1].first, "CURRENT_STATUS_LABEL");
     seen.clear();
     w.drainChangedControls([&](Control& c) { seen.emplace_back(c.name(), c.changes()); });
