@@ -1,0 +1,41 @@
+// The Windows program: the platform's services, the program, and the Win32 front-end.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include "app/application.h"
+#include "platform/win32/ansi_log_file.h"
+#include "platform/win32/clocks.h"
+#include "platform/win32/locale_wall_clock.h"
+#include "platform/win32/message_box_reporter.h"
+#include "platform/win32/module_program_info.h"
+#include "platform/win32/monitor_screen_layout.h"
+#include "platform/win32/process_environment.h"
+#include "platform/win32/registry_settings_store.h"
+#include "platform/win32/stacking_window_manager.h"
+#include "ui/win32/win32_front_end.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
+    using namespace lwviz::win32;  // NOLINT(google-build-using-namespace)
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    TickCount64Counter ticks;
+    PerformanceCounterClock clock;
+    LocaleWallClock wallClock;
+    ProcessEnvironment environment;
+    ModuleProgramInfo program;
+    RegistrySettingsStore settings;
+    AnsiLogFile logFile;
+    StackingWindowManager windowManager;
+    MonitorScreenLayout screens;
+    MessageBoxReporter failures;
+    Win32FrontEnd frontEnd(instance, clock);
+    lwviz::Services services{ticks,   clock,         wallClock, environment, program, settings,
+                             logFile, windowManager, screens,   failures,    frontEnd};
+    lwviz::Application app(services);
+    if (!frontEnd.open(app, show)) {
+        return app.exitStatus().value_or(lwviz::Dispatcher::kFailureExitStatus);
+    }
+    return frontEnd.run();
+}

@@ -1,0 +1,238 @@
+// The Windows services behind the ports, against the real registry, file system and clock
+// (under Wine in the cross build).
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/runtime_failure.h"
+#include "platform/win32/ansi_log_file.h"
+#include "platform/win32/clocks.h"
+#include "platform/win32/locale_wall_clock.h"
+#include "platform/win32/message_box_reporter.h"
+#include "platform/win32/module_program_info.h"
+#include "platform/win32/process_environment.h"
+#include "platform/win32/registry_settings_store.h"
+#include "platform/win32/text_encoding.h"
+#include "platform/win32/twips.h"
+
+namespace lwviz::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kApplication = "LW_VIZ_TEST";
+
+// A registry section of its own for each test, removed afterwards.
+class RegistryTest : public ::testing::Test {
+protected:
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\LW_VIZ_TEST"); }
+
+    RegistrySettingsStore store;
+};
+
+TEST_F(RegistryTest, SavedTextReadsBackAndAbsentKeysReadAsNothing) {
+    EXPECT_EQ(store.get(kApplication, "SECTION", "MAIN_Left"), std::nullopt);
+    store.save(kApplication, "SECTION", "MAIN_Left", "1000");
+    store.save(kApplication, "SECTION", "MAIN_Left", "1234.5");
+    store.save(kApplication, "SECTION", "empty", "");
+    EXPECT_EQ(store.get(kApplication, "SECTION", "MAIN_Left"), "1234.5");
+    EXPECT_EQ(store.get(kApplication, "SECTION", "empty"), "");
+    EXPECT_EQ(store.get(kApplication, "SECTION", "MAIN_Top"), std::nullopt);
+    EXPECT_EQ(store.get(kApplication, "OTHER", "MAIN_Left"), std::nullopt);
+
+    // One REG_SZ value per key, where other tools (reg.exe, regedit) see it.
+    wchar_t value[32] = {};
+    DWORD bytes = sizeof(value);
+    DWORD type = 0;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\LW_VIZ_TEST\\SECTION", L"MAIN_Left",
+                           RRF_RT_ANY, &type, value, &bytes),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_STREQ(value, L"1234.5");
+}
+
+TEST_F(RegistryTest, NamesAndValuesBeyondAsciiRoundTrip) {
+    const std::string section =
+        "LW-\xC3\x9C"
+        "BER";  // "LW-ÜBER"
+    store.save(kApplication, section, "K\xC3\xA9y", "\xE2\x82\xAC 5");
+    EXPECT_EQ(store.get(kApplication, section, "K\xC3\xA9y"), "\xE2\x82\xAC 5");
+}
+
+TEST_F(RegistryTest, ValueOfAnotherTypeReadsAsAbsent) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\LW_VIZ_TEST\\SECTION", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const DWORD number = 7;
+    RegSetValueExW(key, L"MAIN_Left", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                   sizeof(number));
+    RegCloseKey(key);
+    EXPECT_EQ(store.get(kApplication, "SECTION", "MAIN_Left"), std::nullopt);
+}
+
+TEST_F(RegistryTest, RefusedSaveNamesTheKey) {
+    // A lasting key cannot be made under a volatile one: the registry refuses the section.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\LW_VIZ_TEST", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    try {
+        store.save(kApplication, "SECTION", "MAIN_Left", "1");
+        FAIL() << "the save was not refused";
+    } catch (const RuntimeFailure& failure) {
+        EXPECT_NE(failure.description().find("Software\\LW_VIZ_TEST\\SECTION\\MAIN_Left: "),
+                  std::string::npos)
+            << failure.description();
+    }
+    EXPECT_EQ(store.get(kApplication, "SECTION", "MAIN_Left"), std::nullopt);
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Each test in a fresh working folder.
+class LogFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("lwviz-log-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+    [[nodiscard]] int filesInFolder() const {
+        return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
+    }
+
+    fs::path folder;
+    AnsiLogFile log;
+};
+
+TEST_F(LogFileTest, WritesTheTextInTheAnsiCodePageKeepingCrLf) {
+    const std::string text = "====\r\nPC Name = Caf\xC3\xA9\r\n\r\n====\r\n";
+    log.replaceWith((folder / "X.LOG").string(), text);
+    std::string expected = "====\r\nPC Name = Caf";
+    if (GetACP() == 1252) {
+        expected += '\xE9';
+    } else {
+        expected += toAnsi(L"\u00E9");
+    }
+    expected += "\r\n\r\n====\r\n";
+    EXPECT_EQ(readBytes(folder / "X.LOG"), expected);
+    EXPECT_EQ(filesInFolder(), 1) << "the temporary file was left behind";
+}
+
+TEST_F(LogFileTest, ANameRelativeToTheWorkingFolderAndASecondEntryReplacesTheFirst) {
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    log.replaceWith("X.LOG", "first entry, longer than the second\r\n");
+    log.replaceWith("X.LOG", "second\r\n");
+    fs::current_path(before);
+    EXPECT_EQ(readBytes(folder / "X.LOG"), "second\r\n");
+    EXPECT_EQ(filesInFolder(), 1);
+}
+
+TEST_F(LogFileTest, AFailedReplaceLeavesTheOldEntryAndNamesTheFileAndReason) {
+    log.replaceWith((folder / "X.LOG").string(), "old\r\n");
+    // Another program holds the log open without sharing it: the new entry cannot go in.
+    HANDLE holder = CreateFileW((folder / "X.LOG").wstring().c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    try {
+        log.replaceWith((folder / "X.LOG").string(), "new\r\n");
+        ADD_FAILURE() << "replacing a locked file succeeded";
+    } catch (const RuntimeFailure& failure) {
+        EXPECT_EQ(failure.number(), RuntimeFailure::kPermissionDenied);
+        const std::size_t name = failure.description().find("X.LOG: ");
+        ASSERT_NE(name, std::string::npos) << failure.description();
+        EXPECT_GT(failure.description().size(), name + 7)
+            << "no reason given: " << failure.description();
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(readBytes(folder / "X.LOG"), "old\r\n");
+    EXPECT_EQ(filesInFolder(), 1) << "the temporary file was left behind";
+}
+
+TEST_F(LogFileTest, AMissingFolderIsAFailureNamingTheFile) {
+    EXPECT_THROW(log.replaceWith((folder / "missing" / "X.LOG").string(), "x\r\n"), RuntimeFailure);
+}
+
+TEST(Win32Clocks, TickCounterIsTheSystemsUptimeAndTheClockAdvances) {
+    TickCount64Counter ticks;
+    const std::uint64_t before = GetTickCount64();
+    const std::uint64_t read = ticks.milliseconds();
+    EXPECT_GE(read, before);
+    EXPECT_LE(read, GetTickCount64());
+
+    PerformanceCounterClock clock;
+    const std::int64_t start = clock.nowMs();
+    Sleep(50);
+    const std::int64_t elapsed = clock.nowMs() - start;
+    EXPECT_GE(elapsed, 45);
+    EXPECT_LT(elapsed, 5000);
+}
+
+TEST(Win32Process, ComputerNameComesFromTheEnvironmentAndUnsetReadsEmpty) {
+    ProcessEnvironment environment;
+    SetEnvironmentVariableW(L"COMPUTERNAME", L"LW-TEST-PC-\u00C4");
+    EXPECT_EQ(environment.computerName(), "LW-TEST-PC-\xC3\x84");
+    const std::wstring longName(300, L'N');
+    SetEnvironmentVariableW(L"COMPUTERNAME", longName.c_str());
+    EXPECT_EQ(environment.computerName(), std::string(300, 'N'));
+    SetEnvironmentVariableW(L"COMPUTERNAME", nullptr);
+    EXPECT_EQ(environment.computerName(), "");
+}
+
+TEST(Win32Process, BaseNameDropsFolderAndLastExtension) {
+    EXPECT_EQ(baseNameOf(L"C:\\Programs\\LW-DODOZU-ZIDADA-V1.exe"), L"LW-DODOZU-ZIDADA-V1");
+    EXPECT_EQ(baseNameOf(L"C:\\a.b\\copy.of.tool.EXE"), L"copy.of.tool");
+    EXPECT_EQ(baseNameOf(L"Z:/tmp/noext"), L"noext");
+    EXPECT_EQ(ModuleProgramInfo().baseName(), "lwviz_platform_tests");
+}
+
+TEST(Win32WallClock, DateAndTimeFollowTheUserLocale) {
+    LocaleWallClock clock;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::string date = clock.dateText();
+    const std::string time = clock.timeText();
+    // The short date carries the year (two or four digits); the time carries the seconds.
+    EXPECT_NE(date.find(std::to_string(now.wYear % 100)), std::string::npos) << date;
+    EXPECT_GE(time.size(), 7U) << time;
+    EXPECT_EQ(time.find('\0'), std::string::npos);
+    EXPECT_EQ(date.find('\0'), std::string::npos);
+}
+
+TEST(Win32Failures, MessageNamesNumberAndDescription) {
+    EXPECT_EQ(failureMessage(RuntimeFailure::typeMismatch()),
+              "Run-time error '13':\n\nType mismatch");
+}
+
+TEST(Win32Twips, FifteenPerPixelAt96DpiAndTenAt144) {
+    EXPECT_EQ(twipsToPixels(4380, 96), 292);
+    EXPECT_EQ(twipsToPixels(4380, 144), 438);
+    EXPECT_EQ(twipsToPixels(1000, 96), 67);  // 66.67 rounds to the nearest pixel
+    EXPECT_FLOAT_EQ(pixelsToTwips(67, 96), 1005);
+    EXPECT_FLOAT_EQ(pixelsToTwips(100, 144), 1000);
+}
+
+}  // namespace
+}  // namespace lwviz::win32
+
+#endif  // _WIN32

@@ -1,0 +1,322 @@
+// The Win32 front-end with the real program on in-memory services and a virtual clock: native
+// windows under Wine (the cross build's tests run with a display).
+#ifdef _WIN32
+
+#include "ui/win32/win32_front_end.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "platform/win32/text_encoding.h"
+#include "platform/win32/twips.h"
+#include "support/fakes.h"
+
+namespace lwviz::win32 {
+namespace {
+
+using lwviz::testing::FakePlatform;
+
+std::wstring classOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::string textOf(HWND hwnd) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    return toUtf8(text);
+}
+
+LONG_PTR styleOf(HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); }
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void open() {
+        app = std::make_unique<Application>(services);
+        ASSERT_TRUE(frontEnd.open(*app, SW_SHOWNOACTIVATE));
+    }
+    [[nodiscard]] HWND main() const { return frontEnd.view(app->mainWindow())->handle(); }
+    [[nodiscard]] HWND control(const char* name) const {
+        return frontEnd.view(app->mainWindow())->controlHandle(name);
+    }
+    [[nodiscard]] std::string section() { return platform.program.name; }
+
+    // Handles the window messages that are waiting, and the timers due within `ms`.
+    static void pump(int ms) {
+        const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
+        MSG msg{};
+        while (GetTickCount64() < end) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != 0) {
+                if (msg.message == WM_QUIT) {
+                    return;
+                }
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            Sleep(5);
+        }
+    }
+
+    FakePlatform platform;
+    Win32FrontEnd frontEnd{GetModuleHandleW(nullptr), platform.clock};
+    Services services{platform.clock,
+                      platform.clock,
+                      platform.wallClock,
+                      platform.environment,
+                      platform.program,
+                      platform.settings,
+                      platform.logFile,
+                      platform.windowManager,
+                      platform.screens,
+                      platform.failures,
+                      frontEnd};
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(FrontEndTest, DefaultSizeDrawsExactlyTheControlPanelWithNativeControls) {
+    open();
+    const std::vector<std::string> panel = {"LW_TITLE_1",
+                                            "LW_TITLE_2",
+                                            "STATUS_LABEL",
+                                            "CURRENT_STATUS_LABEL",
+                                            "AUTOSTART_TICKBOX",
+                                            "UPTIME_TEXT_LABEL",
+                                            "LW_UPTIME_DISPLAY_TEXTBOX",
+                                            "AUTOCLOSE_TICKBOX",
+                                            "AlwaysOnTop_TICKBOX",
+                                            "ABOUT_BUTTON",
+                                            "START_STOP_BUTTON"};
+    int drawn = 0;
+    for (const Control& c : app->mainWindow().controls()) {
+        if (frontEnd.view(app->mainWindow())->controlHandle(c.name()) != nullptr) {
+            ++drawn;
+            EXPECT_NE(std::find(panel.begin(), panel.end(), std::string(c.name())), panel.end())
+                << c.name() << " is drawn";
+        }
+    }
+    EXPECT_EQ(drawn, 11);
+
+    EXPECT_EQ(classOf(control("LW_TITLE_1")), L"Static");
+    EXPECT_EQ(styleOf(control("LW_TITLE_1")) & (SS_TYPEMASK | WS_BORDER), SS_CENTER | WS_BORDER);
+    EXPECT_EQ(styleOf(control("STATUS_LABEL")) & (SS_TYPEMASK | WS_BORDER), SS_LEFT);
+    EXPECT_EQ(classOf(control("LW_UPTIME_DISPLAY_TEXTBOX")), L"Edit");
+    EXPECT_EQ(styleOf(control("LW_UPTIME_DISPLAY_TEXTBOX")) & (ES_READONLY | ES_CENTER),
+              ES_READONLY | ES_CENTER);
+    EXPECT_EQ(styleOf(control("AUTOSTART_TICKBOX")) & BS_TYPEMASK, BS_3STATE);
+    EXPECT_EQ(styleOf(control("START_STOP_BUTTON")) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(styleOf(control("ABOUT_BUTTON")) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(textOf(control("LW_UPTIME_DISPLAY_TEXTBOX")), "TIMERS DISABLED");
+    // The fonts of the design: the window's, bold captions, and the banners' Arial.
+    for (const auto& [name, weight] :
+         {std::pair{"STATUS_LABEL", FW_BOLD}, std::pair{"AUTOSTART_TICKBOX", FW_NORMAL},
+          std::pair{"LW_TITLE_1", FW_BOLD}}) {
+        HDC dc = GetDC(control(name));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control(name), WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        ReleaseDC(control(name), dc);
+        EXPECT_EQ(metrics.tmWeight, weight) << name << " " << toUtf8(face);
+    }
+
+    // Moves but does not resize; no maximize button. The outer frame is the model's size.
+    const LONG_PTR style = styleOf(main());
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    RECT outer{};
+    GetWindowRect(main(), &outer);
+    const unsigned dpi = frontEnd.view(app->mainWindow())->dpi();
+    EXPECT_EQ(outer.left, twipsToPixels(1000, dpi));
+    EXPECT_EQ(outer.right - outer.left, twipsToPixels(4380, dpi));
+    EXPECT_EQ(outer.bottom - outer.top, twipsToPixels(2325, dpi));
+}
+
+TEST_F(FrontEndTest, ALargerStoredSizeDrawsTheWorkingAreaButNoHiddenCell) {
+    platform.settings.put(section(), "MAIN_Width", "12180");
+    platform.settings.put(section(), "MAIN_Height", "8100");
+    open();
+    ASSERT_NE(control("DAYS_ROUNDED_TB"), nullptr);
+    EXPECT_EQ(textOf(control("TOTAL_MIL_YEAR")), "31536000000");
+    EXPECT_EQ(textOf(control("Label13")), "RESULT");
+    for (const char* hidden :
+         {"DATE_TIME_TEXTBOX", "TOP_BOTTOM_LOG_LINE", "OUTPUT_REPORT_TEXTBOX", "PC_NAME_TEXTBOX"}) {
+        EXPECT_EQ(control(hidden), nullptr) << hidden;
+    }
+}
+
+TEST_F(FrontEndTest, TabOrderFollowsTabIndexAndSkipsDisabledBoxes) {
+    open();
+    HWND first = GetNextDlgTabItem(main(), nullptr, FALSE);
+    EXPECT_EQ(first, control("START_STOP_BUTTON"));
+    HWND next = GetNextDlgTabItem(main(), first, FALSE);
+    EXPECT_EQ(next, control("AUTOSTART_TICKBOX"));
+    next = GetNextDlgTabItem(main(), next, FALSE);
+    EXPECT_EQ(next, control("AlwaysOnTop_TICKBOX")) << "the disabled Auto Close was not skipped";
+    next = GetNextDlgTabItem(main(), next, FALSE);
+    EXPECT_EQ(next, control("ABOUT_BUTTON"));
+    next = GetNextDlgTabItem(main(), next, FALSE);
+    EXPECT_EQ(next, control("LW_UPTIME_DISPLAY_TEXTBOX"));
+}
+
+TEST_F(FrontEndTest, TickBoxesShowTheProgramsValueNotTheirOwn) {
+    open();
+    SendMessageW(control("AlwaysOnTop_TICKBOX"), BM_CLICK, 0, 0);
+    EXPECT_EQ(app->mainWindow().control("AlwaysOnTop_TICKBOX").value(), kClear);
+    EXPECT_EQ(SendMessageW(control("AlwaysOnTop_TICKBOX"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    // A disabled box ignores the click, and so does its drawing.
+    SendMessageW(main(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(control("AUTOCLOSE_TICKBOX")), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control("AUTOCLOSE_TICKBOX")));
+    EXPECT_EQ(SendMessageW(control("AUTOCLOSE_TICKBOX"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    // Auto Start's click handler enables Auto Close: the change the handler made is drawn.
+    SendMessageW(control("AUTOSTART_TICKBOX"), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageW(control("AUTOSTART_TICKBOX"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_NE(IsWindowEnabled(control("AUTOCLOSE_TICKBOX")), FALSE);
+
+    // A greyed value shows as indeterminate.
+    app->mainWindow().control("AlwaysOnTop_TICKBOX").setValue(kGreyed);
+    frontEnd.afterEvent();
+    EXPECT_EQ(SendMessageW(control("AlwaysOnTop_TICKBOX"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+}
+
+// The colours the display gets from its parent, as the edit control would ask for them.
+std::pair<COLORREF, COLORREF> displayColours(HWND parent, HWND display) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(display));
+    const std::pair<COLORREF, COLORREF> colours{GetTextColor(dc), GetBkColor(dc)};
+    DeleteDC(dc);
+    return colours;
+}
+
+TEST_F(FrontEndTest, StartTurnsTheDisplayBlackAndOneTimerDrivesTheCycle) {
+    open();
+    EXPECT_EQ(displayColours(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),
+              std::make_pair(COLORREF{0x00FF00}, COLORREF{0x0000FF}));
+    SendMessageW(control("START_STOP_BUTTON"), BM_CLICK, 0, 0);
+    EXPECT_EQ(textOf(control("START_STOP_BUTTON")), "STOP");
+    EXPECT_EQ(displayColours(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),
+              std::make_pair(COLORREF{0x00FF00}, COLORREF{0x000000}));
+
+    // The warm-up ends ten seconds later on the program's clock; WM_TIMER wakes it.
+    platform.clock.now += 10000;
+    pump(200);
+    EXPECT_EQ(textOf(control("CURRENT_STATUS_LABEL")), "!!! LOGGING UPTIME !!!");
+    platform.clock.now += 1000;
+    pump(200);
+    EXPECT_EQ(platform.logFile.writes.size(), 1U);
+}
+
+TEST_F(FrontEndTest, AboutIsModalOverTheMainWindowAndEscapeClosesIt) {
+    open();
+    SendMessageW(control("ABOUT_BUTTON"), BM_CLICK, 0, 0);
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    WindowView* about = frontEnd.view(*app->aboutWindow());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetWindow(about->handle(), GW_OWNER), main());
+    EXPECT_EQ(IsWindowEnabled(main()), FALSE);
+    EXPECT_EQ(styleOf(about->handle()) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    EXPECT_EQ(styleOf(about->controlHandle("OK_BUTTON")) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetNextDlgTabItem(about->handle(), nullptr, FALSE),
+              about->controlHandle("OK_BUTTON"));
+
+    HWND creator = about->controlHandle("CREATOR_TEXTBOX");
+    ASSERT_NE(creator, nullptr);
+    EXPECT_NE(styleOf(creator) & SS_NOTIFY, 0);
+    SendMessageW(about->handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(creator), STN_DBLCLK),
+                 reinterpret_cast<LPARAM>(creator));
+    EXPECT_NE(textOf(creator).find('@'), std::string::npos) << textOf(creator);
+
+    SendMessageW(about->handle(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(app->aboutWindow(), nullptr);
+    EXPECT_NE(IsWindowEnabled(main()), FALSE);
+    EXPECT_TRUE(platform.settings.value(section(), "ABOUT_Left").has_value());
+}
+
+TEST_F(FrontEndTest, UserMovesReachTheModelAndTheCloseButtonEndsTheProgram) {
+    open();
+    const unsigned dpi = frontEnd.view(app->mainWindow())->dpi();
+    SetWindowPos(main(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pump(50);
+    EXPECT_FLOAT_EQ(app->mainWindow().left(), pixelsToTwips(200, dpi));
+    EXPECT_FLOAT_EQ(app->mainWindow().top(), pixelsToTwips(150, dpi));
+
+    SendMessageW(main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app->exitStatus(), 0);
+    EXPECT_EQ(platform.settings.value(section(), "MAIN_Left"),
+              std::to_string(static_cast<int>(pixelsToTwips(200, dpi))));
+    EXPECT_EQ(frontEnd.view(app->mainWindow()), nullptr);
+    MSG quit{};
+    EXPECT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), 0);
+    EXPECT_EQ(quit.wParam, 0U);
+}
+
+// The version information of the built program, as Windows' file properties show it.
+TEST(Win32Program, CarriesItsVersionInformation) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self);
+    path = path.substr(0, path.find_last_of(L"\\/") + 1) + toWide(LWVIZ_PROGRAM_RELATIVE);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    ASSERT_GT(size, 0U) << toUtf8(path);
+    std::vector<char> data(size);
+    ASSERT_NE(GetFileVersionInfoW(path.c_str(), 0, size, data.data()), 0);
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_NE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length), 0);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000U);
+
+    auto text = [&data](const wchar_t* name) {
+        wchar_t* value = nullptr;
+        UINT chars = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        if (VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &chars) ==
+            0) {
+            return std::string("(missing)");
+        }
+        return toUtf8(value);
+    };
+    EXPECT_EQ(text(L"FileVersion"), "1.00");
+    EXPECT_EQ(text(L"ProductVersion"), "1.00");
+    EXPECT_EQ(text(L"InternalName"), "LW-DODOZU-ZIDADA-V1");
+    EXPECT_EQ(text(L"OriginalFilename"), "LW-DODOZU-ZIDADA-V1.exe");
+    EXPECT_EQ(text(L"ProductName"), "LW-VIZ");
+    EXPECT_EQ(text(L"CompanyName"), "LARK-WEAVER");
+
+    // The icon with its 16 and 24 pixel images.
+    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    for (int pixels : {16, 24}) {
+        HICON icon = static_cast<HICON>(
+            LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON, pixels, pixels, 0));
+        ASSERT_NE(icon, nullptr) << pixels;
+        ICONINFO info{};
+        GetIconInfo(icon, &info);
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, pixels);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+    FreeLibrary(program);
+}
+
+}  // namespace
+}  // namespace lwviz::win32
+
+#endif  // _WIN32
