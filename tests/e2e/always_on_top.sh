@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Always On Top with a real window manager: another program's window that is itself always on
+# top and has the focus loses its topmost state within two seconds, and the program's main
+# window takes it and is stacked above it. With the box stored clear, nothing is restacked.
+#
+#   always_on_top.sh PROGRAM
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing).
+set -uo pipefail
+
+if (($# != 1)) || [[ ! -x "$1" ]]; then
+    echo "usage: $0 PROGRAM (the built program, executable)" >&2
+    exit 1
+fi
+program=$(realpath "$1")
+name=$(basename "$program")
+name=${name%.*}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+for tool in Xvfb openbox wmctrl xdpyinfo xauth xdotool xprop xmessage; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed" >&2
+        exit 77
+    fi
+done
+# shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
+source "$here/../../scripts/lib-xvfb.sh"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e-top.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Polls COMMAND every 0.1 s until it succeeds or TENTHS tenths of a second have passed.
+wait_for() {
+    local tenths=$1
+    shift
+    while ((tenths-- > 0)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    "$@" >/dev/null 2>&1
+}
+
+# The one visible window whose title is exactly TITLE (decimal id), or nothing.
+window_titled() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+has_above() {
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE
+}
+
+lacks_above() {
+    ! has_above "$1"
+}
+
+active_is() {
+    local active
+    active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p')
+    [[ -n "$active" ]] && (("$active" == $1))
+}
+
+# True when window UPPER comes after window LOWER in the bottom-to-top stacking list.
+stacked_above() {
+    local upper=$1 lower=$2 list position=0 id upper_at=-1 lower_at=-1
+    list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    for id in $list; do
+        ((id == upper)) && upper_at=$position
+        ((id == lower)) && lower_at=$position
+        position=$((position + 1))
+    done
+    ((upper_at > lower_at && lower_at >= 0))
+}
+
+main_on_top_of() {
+    lacks_above "$2" && has_above "$1" && stacked_above "$1" "$2"
+}
+
+# One run: the other window first, then the program (which takes the focus), then the other
+# window made topmost and activated. SCENARIO is "ticked" or "clear"; results go to stdout.
+scenario() {
+    local scenario=$1 dir=$work/$1 program_pid other_pid main other status=0
+    mkdir -p "$dir/config" "$dir/run" "$dir/home"
+    if [[ "$scenario" == clear ]]; then
+        printf '[%s]\nAlwaysOnTop_TICKBOX=0\n' "$name" >"$dir/config/LW_VIZ.ini"
+    fi
+
+    xmessage -title LWVIZ-OTHER -geometry +40+40 "another program" &
+    other_pid=$!
+    wait_for 50 window_titled LWVIZ-OTHER || fail "$scenario: xmessage did not show"
+    other=$(window_titled LWVIZ-OTHER)
+
+    (
+        cd "$dir/run" &&
+            exec env -u QT_QPA_PLATFORM HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" \
+                timeout 60 "$program"
+    ) >"$dir/program.out" 2>&1 &
+    program_pid=$!
+    wait_for 100 window_titled LW-DODOZU-ZIDADA || fail "$scenario: the program did not show"
+    main=$(window_titled LW-DODOZU-ZIDADA)
+    if [[ -n "$main" && -n "$other" ]]; then
+        wait_for 30 active_is "$main" || fail "$scenario: the program did not get the focus"
+        wmctrl -i -r "$other" -b add,above
+        wait_for 20 has_above "$other" || fail "$scenario: wmctrl did not make xmessage topmost"
+        has_above "$main" && fail "$scenario: topmost already while it had the focus"
+        xdotool windowactivate "$other"
+        wait_for 20 active_is "$other" || fail "$scenario: xmessage did not get the focus"
+
+        if [[ "$scenario" == ticked ]]; then
+            if wait_for 20 main_on_top_of "$main" "$other"; then
+                echo "$scenario: the program's window is topmost above the other one"
+            else
+                fail "$scenario: after 2 s: other $(xprop -id "$other" _NET_WM_STATE)," \
+                    "program $(xprop -id "$main" _NET_WM_STATE)," \
+                    "$(xprop -root _NET_CLIENT_LIST_STACKING)"
+            fi
+        else
+            sleep 2.5
+            has_above "$other" || fail "$scenario: the other window lost its topmost state"
+            lacks_above "$main" || fail "$scenario: the program made itself topmost"
+            echo "$scenario: nothing was restacked"
+        fi
+        wmctrl -i -c "$main"
+    fi
+    wait "$program_pid" || status=$?
+    [[ "$status" == 0 ]] || fail "$scenario: the program ended with status $status"
+    kill "$other_pid" 2>/dev/null
+    wait "$other_pid" 2>/dev/null
+    if [[ -s "$dir/program.out" ]]; then
+        echo "--- $scenario: program output ---"
+        cat "$dir/program.out"
+    fi
+    return 0
+}
+
+both_scenarios() {
+    scenario ticked
+    scenario clear
+    return "$((failures > 0))"
+}
+
+if ! with_virtual_display both_scenarios; then
+    echo "FAIL: see above" >&2
+    exit 1
+fi
+echo "PASS: always on top"

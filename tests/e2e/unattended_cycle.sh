@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# The unattended run of the real program: with Auto Start and Auto Close ticked by an earlier
+# run, the program opens in a virtual X display, writes one log entry into its working folder
+# and closes itself with status 0 about 21 seconds after it started, saving its settings.
+#
+#   unattended_cycle.sh PROGRAM
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb or openbox).
+set -uo pipefail
+
+if (($# != 1)) || [[ ! -x "$1" ]]; then
+    echo "usage: $0 PROGRAM (the built program, executable)" >&2
+    exit 1
+fi
+program=$(realpath "$1")
+name=$(basename "$program")
+name=${name%.*}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+for tool in Xvfb openbox wmctrl xdpyinfo xauth; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed" >&2
+        exit 77
+    fi
+done
+# shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
+source "$here/../../scripts/lib-xvfb.sh"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/config" "$work/run" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+ini=$work/config/LW_VIZ.ini
+log=$work/run/$name.LOG
+printf '[%s]\nAUTOSTART_TICKBOX=1\nAUTOCLOSE_TICKBOX=1\n' "$name" >"$ini"
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Runs the program from the working folder; records its exit status and run time.
+run_program() {
+    local started ended
+    started=$(date +%s%N)
+    (
+        cd "$work/run" &&
+            exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
+                XDG_RUNTIME_DIR="$work/runtime" \
+                COMPUTERNAME=E2E-PC LC_ALL=C.UTF-8 timeout 60 "$program"
+    ) >"$work/program.out" 2>&1
+    echo $? >"$work/status"
+    ended=$(date +%s%N)
+    echo $(((ended - started) / 1000000)) >"$work/elapsed_ms"
+}
+
+# A display that another test grabs or stops while this one starts is tried once more; the
+# program itself runs at most once.
+for attempt in 1 2; do
+    with_virtual_display run_program || true
+    [[ -s "$work/status" ]] && break
+    echo "the virtual display could not be started (attempt $attempt)" >&2
+done
+if [[ ! -s "$work/status" ]]; then
+    echo "FAIL: the virtual display could not be started" >&2
+    exit 1
+fi
+status=$(<"$work/status")
+elapsed_ms=$(<"$work/elapsed_ms")
+echo "program ended with status $status after $elapsed_ms ms"
+if [[ -s "$work/program.out" ]]; then
+    echo "--- program output ---"
+    cat "$work/program.out"
+    echo "----------------------"
+fi
+
+# Ends by itself, successfully, after warm-up (10 s), entry (1 s) and hold (10 s).
+[[ "$status" == 0 ]] || fail "exit status $status (124: still running after 60 s)"
+if ((elapsed_ms < 19000 || elapsed_ms > 26000)); then
+    fail "ran $elapsed_ms ms, expected 19000 to 26000"
+fi
+
+# The log file: exactly one entry of nine lines, each ending in CR LF.
+if [[ ! -f "$log" ]]; then
+    fail "no log file $log"
+else
+    # When it was written, on the wall clock and as uptime.
+    read -r uptime_now _ </proc/uptime
+    now=$(date +%s.%N)
+    written=$(stat -c %.9Y "$log")
+    uptime_at_write=$(awk -v u="$uptime_now" -v n="$now" -v w="$written" \
+        'BEGIN { printf "%.3f", u - (n - w) }')
+
+    bytes=$(wc -c <"$log")
+    crs=$(tr -cd '\r' <"$log" | wc -c)
+    lfs=$(tr -cd '\n' <"$log" | wc -c)
+    last=$(tail -c 2 "$log" | od -An -tx1 | tr -d ' \n')
+    [[ "$crs" == 9 && "$lfs" == 9 ]] || fail "expected 9 CR and 9 LF, found $crs and $lfs"
+    [[ "$last" == 0d0a ]] || fail "the last line does not end in CR LF (ends in $last)"
+    ended_in_crlf=$(grep -c $'\r$' "$log")
+    [[ "$ended_in_crlf" == 9 ]] || fail "$ended_in_crlf lines end in CR LF, expected all 9"
+
+    mapfile -t lines < <(tr -d '\r' <"$log")
+    separator=$(printf '=%.0s' {1..56})
+    expect_line() {
+        [[ "${lines[$1 - 1]-}" == "$2" ]] || fail "line $1 is '${lines[$1 - 1]-}', expected '$2'"
+    }
+    [[ ${#lines[@]} == 9 ]] || fail "${#lines[@]} lines, expected 9"
+    expect_line 1 "$separator"
+    expect_line 2 "- LARK-WEAVER - LW-DODOZU-ZIDADA - LW-VIZ -"
+    expect_line 3 "$separator"
+    expect_line 5 "PC Name = E2E-PC"
+    expect_line 7 "$separator"
+    expect_line 8 ""
+    expect_line 9 "$separator"
+
+    # Date and time of the entry under the program's locale, the second it was written or the
+    # one before.
+    whole=${written%.*}
+    date_time_ok=0
+    for second in "$whole" "$((whole - 1))"; do
+        stamp="- $(LC_ALL=C.UTF-8 date -d "@$second" +%x) - $(LC_ALL=C.UTF-8 date -d "@$second" +%X) -"
+        [[ "${lines[3]-}" == "$stamp" ]] && date_time_ok=1
+    done
+    ((date_time_ok)) || fail "line 4 is '${lines[3]-}', expected the date and time of $written"
+
+    # The uptime agrees with the system's at the moment of writing.
+    if [[ "${lines[5]-}" =~ ^Current\ UpTime\ =\ ([0-9]+)d,\ ([0-9]+)h,\ ([0-9]+)m,\ ([0-9]+)s$ ]]; then
+        d=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} m=${BASH_REMATCH[3]} s=${BASH_REMATCH[4]}
+        ((h < 24 && m < 60 && s < 60)) || fail "uptime line '${lines[5]}' is not a breakdown"
+        logged=$((((d * 24 + h) * 60 + m) * 60 + s))
+        if ! awk -v l="$logged" -v u="$uptime_at_write" \
+            'BEGIN { d = u - l; if (d < 0) d = -d; exit !(d <= 2) }'; then
+            fail "logged uptime $logged s, system uptime at writing $uptime_at_write s"
+        fi
+        echo "logged uptime $logged s, system uptime at writing $uptime_at_write s"
+    else
+        fail "line 6 is '${lines[5]-}', expected 'Current UpTime = Dd, Hh, Mm, Ss'"
+    fi
+    echo "log file: $bytes bytes"
+fi
+
+# The settings: the program's section holds the five keys the close saves.
+if [[ ! -f "$ini" ]]; then
+    fail "no settings file $ini"
+else
+    section_keys=$(awk -v s="[$name]" '
+        /^\[/ { inside = ($0 == s); next }
+        inside && /=/ { print }' "$ini" | sort)
+    keys=$(cut -d= -f1 <<<"$section_keys" | tr '\n' ' ')
+    [[ "$keys" == "AUTOCLOSE_TICKBOX AUTOSTART_TICKBOX AlwaysOnTop_TICKBOX MAIN_Left MAIN_Top " ]] ||
+        fail "keys of [$name] are '$keys'"
+    grep -qx 'AUTOSTART_TICKBOX=1' <<<"$section_keys" || fail "AUTOSTART_TICKBOX not saved as 1"
+    grep -qx 'AUTOCLOSE_TICKBOX=1' <<<"$section_keys" || fail "AUTOCLOSE_TICKBOX not saved as 1"
+    grep -qx 'AlwaysOnTop_TICKBOX=1' <<<"$section_keys" ||
+        fail "AlwaysOnTop_TICKBOX not saved as its default 1"
+    grep -qE '^MAIN_Left=-?[0-9.]+$' <<<"$section_keys" || fail "MAIN_Left not a number"
+    grep -qE '^MAIN_Top=-?[0-9.]+$' <<<"$section_keys" || fail "MAIN_Top not a number"
+fi
+
+if ((failures)); then
+    echo "--- log file ---" >&2
+    [[ -f "$log" ]] && od -c "$log" >&2
+    echo "--- settings ---" >&2
+    [[ -f "$ini" ]] && cat "$ini" >&2
+    exit 1
+fi
+echo "PASS: unattended cycle"
