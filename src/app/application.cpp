@@ -59,6 +59,15 @@ void Application::doubleClick(Control& control) {
     dispatcher_.dispatch([&control] { control.raiseDblClick(); });
 }
 
+void Application::typed(Control& textBox, std::string_view text) {
+    const ControlDefinition& definition = textBox.definition();
+    if (!takesInput(textBox.window()) || definition.kind != ControlKind::TextBox ||
+        definition.readOnly || !definition.visible) {
+        return;
+    }
+    dispatcher_.dispatch([&textBox, text] { textBox.setText(text); });
+}
+
 void Application::closeWindow(Window& window) {
     if (!takesInput(window)) {
         return;

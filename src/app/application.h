@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "about/about_window.h"
 #include "app/always_on_top.h"
@@ -37,6 +38,8 @@ public:
     // The user's input, each handled as one event.
     void click(Control& control);
     void doubleClick(Control& control);
+    // The user typed into a text box that takes typing: its text becomes the box's text.
+    void typed(Control& textBox, std::string_view text);
     // The close button or system menu of a window.
     void closeWindow(Window& window);
     // The Escape key on a window: closes the About window; the main window ignores it.

@@ -211,3 +211,23 @@ TEST_F(StartupTest, RefusedSaveAtCloseIsReportedAndEndsNonZero) {
 
 }  // namespace
 }  // namespace lwviz
+
+namespace lwviz {
+namespace {
+
+// The working area's cells take typing; what the user types is what the engine reads next.
+TEST(TypingTest, OnlyEditableVisibleBoxesTakeTyping) {
+    testing::Harness h;
+    Application& app = h.start();
+    app.typed(h.control("TOTAL_MIL_HOUR"), "60000");
+    EXPECT_EQ(h.text("TOTAL_MIL_HOUR"), "60000");
+    app.typed(h.control("LW_UPTIME_DISPLAY_TEXTBOX"), "99d");     // read-only
+    app.typed(h.control("PC_NAME_TEXTBOX"), "OTHER");             // never shown
+    app.typed(h.control("CURRENT_STATUS_LABEL"), "typed");        // not a text box
+    EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "TIMERS DISABLED");
+    EXPECT_EQ(h.text("PC_NAME_TEXTBOX"), "TESTPC");
+    EXPECT_EQ(h.text("CURRENT_STATUS_LABEL"), "READY...");
+}
+
+}  // namespace
+}  // namespace lwviz

@@ -87,6 +87,29 @@ TEST(QtMainWindow, LargeSizeShowsTheWorkingAreaButNeverTheHiddenCells) {
               siblings.indexOf(&program.widget("DAYS_ROUNDED_TB")));
 }
 
+TEST(QtMainWindow, TypingIntoACellFeedsTheEngineAndTheDisplayTakesNoTyping) {
+    QtProgram program;
+    program.platform.settings.put("LW-DODOZU-ZIDADA-V1", "MAIN_Width", "12300");
+    program.platform.settings.put("LW-DODOZU-ZIDADA-V1", "MAIN_Height", "8200");
+    program.start();
+    program.platform.clock.bootOffsetMs = 7'200'000;  // two hours
+    program.app().click(program.control("START_STOP_BUTTON"));
+    program.frontEnd.afterEvent();
+
+    auto* divisor = static_cast<QLineEdit*>(&program.widget("TOTAL_MIL_HOUR"));
+    divisor->selectAll();
+    QTest::keyClicks(divisor, "60000");
+    EXPECT_EQ(program.control("TOTAL_MIL_HOUR").text(), "60000");
+    program.runFor(100);
+    // Hours are now counted in minutes.
+    EXPECT_EQ(program.control("HOURS_TB").text(), program.control("MINS_TB").text());
+
+    auto* display = static_cast<QLineEdit*>(&program.widget("LW_UPTIME_DISPLAY_TEXTBOX"));
+    const std::string shown = program.control("LW_UPTIME_DISPLAY_TEXTBOX").text();
+    QTest::keyClicks(display, "99");
+    EXPECT_EQ(program.control("LW_UPTIME_DISPLAY_TEXTBOX").text(), shown);
+}
+
 TEST(QtMainWindow, FocusFollowsTabIndexAndSkipsDisabledBoxes) {
     QtProgram program;
     qt::WindowView& view = program.start();

@@ -33,10 +33,12 @@ QColor toQColor(Colour colour) {
 QFont toQFont(const Font& font) {
     const QString face =
         QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size()));
-    // Liberation Sans has Arial's metrics; the bitmap "MS Sans Serif" is close to it as well.
+    // Liberation Sans has Arial's metrics. The bitmap "MS Sans Serif" sets narrower than Arial
+    // at the same size, so it gets one pixel less: the log's 56-character separator then fits
+    // the About window's report box on one line, as it does on Windows.
     QStringList families;
-    if (face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
-        face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
+    const bool sansSerif = face.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0;
+    if (sansSerif || face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) {
         families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial");
     } else {
         families << face;
@@ -46,7 +48,8 @@ QFont toQFont(const Font& font) {
     result.setFamilies(families);
     result.setStyleHint(QFont::SansSerif);
     constexpr double kPixelsPerPoint = 96.0 / 72.0;
-    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * kPixelsPerPoint))));
+    const long pixels = std::lround(font.points * kPixelsPerPoint) - (sansSerif ? 1 : 0);
+    result.setPixelSize(std::max(1, static_cast<int>(pixels)));
     result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     return result;
 }

@@ -141,6 +141,11 @@ void QtFrontEnd::doubleClicked(Control& control) {
     afterEvent();
 }
 
+void QtFrontEnd::typed(Control& textBox, const std::string& text) {
+    app_->typed(textBox, text);
+    afterEvent();
+}
+
 void QtFrontEnd::closeRequested(Window& window) {
     app_->closeWindow(window);
     afterEvent();

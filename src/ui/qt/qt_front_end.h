@@ -48,6 +48,7 @@ private:
     // ViewInput
     void clicked(Control& control) override;
     void doubleClicked(Control& control) override;
+    void typed(Control& textBox, const std::string& text) override;
     void closeRequested(Window& window) override;
     void escapePressed(Window& window) override;
     void moved(Window& window, float left, float top) override;

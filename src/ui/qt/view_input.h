@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/control.h"
 #include "core/window.h"
 
@@ -12,6 +14,8 @@ public:
     virtual ~ViewInput() = default;
     virtual void clicked(Control& control) = 0;
     virtual void doubleClicked(Control& control) = 0;
+    // The user changed the text of a box that takes typing.
+    virtual void typed(Control& textBox, const std::string& text) = 0;
     virtual void closeRequested(Window& window) = 0;
     virtual void escapePressed(Window& window) = 0;
     // The outer top-left corner, in twips.

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QWindow>
 #include <algorithm>
 
@@ -346,6 +347,8 @@ QWidget* WindowView::createWidget(Control& control) {
             if (definition.multiLine) {
                 auto* box = new QPlainTextEdit(this);
                 box->setReadOnly(true);
+                // Room for a whole 56-character separator line of the log entry.
+                box->document()->setDocumentMargin(2);
                 box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -353,9 +356,14 @@ QWidget* WindowView::createWidget(Control& control) {
                 widget = box;
             } else {
                 auto* box = new QLineEdit(this);
-                // The boxes are the program's working values: shown, selectable, never typed
-                // into, so no keystroke can break a running computation.
-                box->setReadOnly(true);
+                // The working area's cells take typing: the engine reads what the user typed
+                // at its next run.
+                box->setReadOnly(definition.readOnly);
+                connect(box, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+                    if (!detached_) {
+                        input_.typed(control, text.toStdString());
+                    }
+                });
                 box->setAlignment(
                     (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
                     Qt::AlignVCenter);
@@ -422,9 +430,12 @@ void WindowView::render(const Control& control, QWidget* widget, unsigned change
                     box->setPlainText(multiLineText(control.text()));
                 } else {
                     auto* line = static_cast<QLineEdit*>(widget);
-                    line->setText(text);
-                    // Show the start of a text wider than the box, not its end.
-                    line->setCursorPosition(0);
+                    // A box the user is typing into already shows its text; leave the cursor.
+                    if (line->text() != text) {
+                        line->setText(text);
+                        // Show the start of a text wider than the box, not its end.
+                        line->setCursorPosition(0);
+                    }
                 }
                 break;
             case ControlKind::CommandButton:

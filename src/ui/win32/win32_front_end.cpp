@@ -153,6 +153,11 @@ void Win32FrontEnd::doubleClick(Control& control) {
     afterEvent();
 }
 
+void Win32FrontEnd::typed(Control& textBox, const std::string& text) {
+    app_->typed(textBox, text);
+    afterEvent();
+}
+
 void Win32FrontEnd::closeWindow(Window& window) {
     app_->closeWindow(window);
     afterEvent();

@@ -44,6 +44,7 @@ private:
     // ViewInput
     void click(Control& control) override;
     void doubleClick(Control& control) override;
+    void typed(Control& textBox, const std::string& text) override;
     void closeWindow(Window& window) override;
     void escapeKey(Window& window) override;
     void movedTo(Window& window, float left, float top) override;

@@ -581,7 +581,7 @@ void WindowView::onCommand(int id, int code) {
         case ControlKind::TextBox:
             // What the user types becomes the box's text in the model.
             if (code == EN_CHANGE && !settingText_ && hwnd != nullptr) {
-                control.setText(toUtf8(windowText(hwnd)));
+                input_.typed(control, toUtf8(windowText(hwnd)));
             }
             break;
         default:

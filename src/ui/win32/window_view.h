@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include <string>
+
 #include "core/window.h"
 
 namespace lwviz::win32 {
@@ -18,6 +20,7 @@ public:
     virtual ~ViewInput() = default;
     virtual void click(Control& control) = 0;
     virtual void doubleClick(Control& control) = 0;
+    virtual void typed(Control& textBox, const std::string& text) = 0;
     virtual void closeWindow(Window& window) = 0;
     virtual void escapeKey(Window& window) = 0;
     virtual void movedTo(Window& window, float left, float top) = 0;
