@@ -10,7 +10,6 @@
 #
 # Settings (environment):
 #   VIRTUAL_DISPLAY_SCREEN  screen geometry and depth, default 1280x800x24
-#   VIRTUAL_DISPLAY_FIRST   first display number tried, default 99
 
 # Prints a message on stderr.
 _vd_say() {
@@ -80,7 +79,7 @@ with_virtual_display() (
         exit 2
     fi
     _vd_screen=${VIRTUAL_DISPLAY_SCREEN:-1280x800x24}
-    _vd_first=${VIRTUAL_DISPLAY_FIRST:-99}
+    _vd_first=99  # only names the server's own cookie entry
     _vd_xvfb_pid=''
     _vd_wm_pid=''
     _vd_number=''
@@ -91,28 +90,27 @@ with_virtual_display() (
     trap 'exit 143' TERM
     trap 'exit 129' HUP
 
-    # Display numbers in use have a lock file or a socket; another Xvfb may still take the
-    # same number first, so a failed start moves on to the next one.
-    for ((_vd_n = _vd_first; _vd_n < _vd_first + 100; _vd_n++)); do
-        if [[ -e /tmp/.X$_vd_n-lock || -e /tmp/.X11-unix/X$_vd_n ]]; then
-            continue
-        fi
+    # Xvfb picks a free display number itself (-displayfd), so servers started at the same
+    # time by parallel tests never race for one. The server accepts every cookie of its
+    # authority file whatever display the entry names; the client's entry follows once the
+    # number is known.
+    _vd_cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+    : >"$_vd_dir/server-auth"
+    xauth -q -f "$_vd_dir/server-auth" add ":$_vd_first" . "$_vd_cookie" || exit 1
+    Xvfb -displayfd 3 -screen 0 "$_vd_screen" -nolisten tcp -auth "$_vd_dir/server-auth" \
+        3>"$_vd_dir/display" >"$_vd_dir/xvfb.log" 2>&1 </dev/null &
+    _vd_xvfb_pid=$!
+    if _vd_wait_for 100 grep -q '^[0-9]' "$_vd_dir/display"; then
+        _vd_number=$(head -n 1 "$_vd_dir/display")
         : >"$_vd_dir/Xauthority"
-        xauth -q -f "$_vd_dir/Xauthority" add ":$_vd_n" . \
-            "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" || exit 1
-        Xvfb ":$_vd_n" -screen 0 "$_vd_screen" -nolisten tcp -auth "$_vd_dir/Xauthority" \
-            >"$_vd_dir/xvfb.log" 2>&1 </dev/null &
-        _vd_xvfb_pid=$!
-        if _vd_wait_for 100 _vd_server_settled "$_vd_xvfb_pid" ":$_vd_n" "$_vd_dir/Xauthority" &&
-            _vd_alive "$_vd_xvfb_pid"; then
-            _vd_number=$_vd_n
-            break
+        xauth -q -f "$_vd_dir/Xauthority" add ":$_vd_number" . "$_vd_cookie" || exit 1
+        if ! _vd_wait_for 100 _vd_server_settled "$_vd_xvfb_pid" ":$_vd_number" \
+            "$_vd_dir/Xauthority" || _vd_gone "$_vd_xvfb_pid"; then
+            _vd_number=''
         fi
-        _vd_stop "$_vd_xvfb_pid"
-        _vd_xvfb_pid=''
-    done
+    fi
     if [[ -z "$_vd_number" ]]; then
-        _vd_say "could not start Xvfb on displays :$_vd_first to :$((_vd_first + 99))"
+        _vd_say "could not start Xvfb"
         if [[ -s "$_vd_dir/xvfb.log" ]]; then
             cat "$_vd_dir/xvfb.log" >&2
         fi
