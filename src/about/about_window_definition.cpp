@@ -2,25 +2,17 @@
 
 #include <string_view>
 
+#include "core/control_builders.h"
+
 namespace lwviz {
 namespace {
 
+using namespace design;  // NOLINT(google-build-using-namespace): a table of controls
+
 constexpr Font kArial975Bold{"Arial", 9.75, true};
 
-// The green-on-black, bordered, centred labels that carry the name, version and author.
 ControlDefinition banner(std::string_view name, std::string_view caption, Rect rect, int tabIndex) {
-    ControlDefinition c;
-    c.kind = ControlKind::Label;
-    c.name = name;
-    c.text = caption;
-    c.rect = rect;
-    c.tabIndex = tabIndex;
-    c.font = kArial975Bold;
-    c.foreColor = kGreen;
-    c.backColor = kBlack;
-    c.border = Border::FixedSingle;
-    c.alignment = Alignment::Center;
-    return c;
+    return design::banner(name, caption, rect, tabIndex, kArial975Bold);
 }
 
 WindowDefinition build() {
@@ -33,37 +25,11 @@ WindowDefinition build() {
 
     auto& c = w.controls;
     c.reserve(9);
-    {
-        ControlDefinition report;
-        report.kind = ControlKind::TextBox;
-        report.name = "OUTPUT_REPORT_TEXTBOX";
-        report.text = "!!! TIMERS DISABLED !!!\r\n";
-        report.rect = {240, 1560, 5175, 1845};
-        report.tabIndex = 1;
-        report.multiLine = true;
-        report.readOnly = true;
-        c.push_back(report);
-    }
-    {
-        // Enter presses OK, as it presses START on the main window.
-        ControlDefinition ok;
-        ok.kind = ControlKind::CommandButton;
-        ok.name = "OK_BUTTON";
-        ok.text = "OK";
-        ok.rect = {1920, 3600, 1815, 735};
-        ok.tabIndex = 0;
-        ok.role = ButtonRole::Default;
-        c.push_back(ok);
-    }
-    {
-        ControlDefinition outputLog;
-        outputLog.kind = ControlKind::Label;
-        outputLog.name = "OUTPUT_LOG_LABEL";
-        outputLog.text = "Output Log";
-        outputLog.rect = {240, 3480, 855, 255};
-        outputLog.tabIndex = 8;
-        c.push_back(outputLog);
-    }
+    c.push_back(
+        report("OUTPUT_REPORT_TEXTBOX", "!!! TIMERS DISABLED !!!\r\n", {240, 1560, 5175, 1845}, 1));
+    // Enter presses OK, as it presses START on the main window.
+    c.push_back(button("OK_BUTTON", "OK", {1920, 3600, 1815, 735}, 0, ButtonRole::Default));
+    c.push_back(label("OUTPUT_LOG_LABEL", "Output Log", {240, 3480, 855, 255}, 8));
     c.push_back(banner("LW_TITLE_2", "LW-DODOZU-ZIDADA", {2040, 120, 2295, 375}, 7));
     c.push_back(banner("LW_TITLE_3", "LW-VIZ", {4440, 120, 1095, 375}, 6));
     c.push_back(banner("FREEWARE_TEXTBOX", "!!! FREEWARE !!!", {120, 1080, 2655, 375}, 5));

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/control_builders.h"
+
 namespace lwviz {
 namespace {
 
@@ -13,76 +15,21 @@ constexpr Font kSansBold{"MS Sans Serif", 8.25, true};
 constexpr std::string_view kSeparator = "========================================================";
 static_assert(kSeparator.size() == 56);
 
-ControlDefinition timer(std::string_view name, bool enabled) {
-    ControlDefinition c;
-    c.kind = ControlKind::Timer;
-    c.name = name;
-    c.enabled = enabled;
-    return c;
-}
+using namespace design;  // NOLINT(google-build-using-namespace): a table of controls
 
-// A cell: a single-line, left-aligned, editable text box with the window's font.
+// A cell: a text box whose text is one of the program's working values.
 ControlDefinition cell(std::string_view name, std::string_view text, Rect rect, int tabIndex,
                        bool visible = true) {
-    ControlDefinition c;
-    c.kind = ControlKind::TextBox;
-    c.name = name;
-    c.text = text;
-    c.rect = rect;
-    c.tabIndex = tabIndex;
-    c.visible = visible;
-    return c;
+    return textBox(name, text, rect, tabIndex, visible);
 }
 
 // A cell that starts out holding its own name.
 ControlDefinition namedCell(std::string_view name, Rect rect, int tabIndex, bool visible = true) {
-    return cell(name, name, rect, tabIndex, visible);
+    return textBox(name, name, rect, tabIndex, visible);
 }
 
-ControlDefinition label(std::string_view name, std::string_view caption, Rect rect, int tabIndex) {
-    ControlDefinition c;
-    c.kind = ControlKind::Label;
-    c.name = name;
-    c.text = caption;
-    c.rect = rect;
-    c.tabIndex = tabIndex;
-    return c;
-}
-
-// The green-on-black, bordered, centred labels of the title and status lines.
 ControlDefinition banner(std::string_view name, std::string_view caption, Rect rect, int tabIndex) {
-    ControlDefinition c = label(name, caption, rect, tabIndex);
-    c.font = kArial9Bold;
-    c.foreColor = kGreen;
-    c.backColor = kBlack;
-    c.border = Border::FixedSingle;
-    c.alignment = Alignment::Center;
-    return c;
-}
-
-ControlDefinition button(std::string_view name, std::string_view caption, Rect rect, int tabIndex,
-                         ButtonRole role = ButtonRole::Normal) {
-    ControlDefinition c;
-    c.kind = ControlKind::CommandButton;
-    c.name = name;
-    c.text = caption;
-    c.rect = rect;
-    c.tabIndex = tabIndex;
-    c.role = role;
-    return c;
-}
-
-ControlDefinition tickBox(std::string_view name, std::string_view caption, Rect rect, int tabIndex,
-                          bool enabled, std::int16_t value) {
-    ControlDefinition c;
-    c.kind = ControlKind::TickBox;
-    c.name = name;
-    c.text = caption;
-    c.rect = rect;
-    c.tabIndex = tabIndex;
-    c.enabled = enabled;
-    c.value = value;
-    return c;
+    return design::banner(name, caption, rect, tabIndex, kArial9Bold);
 }
 
 WindowDefinition build() {
@@ -100,13 +47,8 @@ WindowDefinition build() {
     c.push_back(timer("LOG_TIMER", false));
     c.push_back(timer("AUTOCLOSE_TIMER", false));
     c.push_back(timer("AUTOSTART_TIMER", false));  // 5
-    {
-        ControlDefinition report = cell("OUTPUT_REPORT_TEXTBOX", "!!! TIMERS DISABLED !!!\r\n",
-                                        {4320, 1080, 3615, 1845}, 52, false);
-        report.multiLine = true;
-        report.readOnly = true;
-        c.push_back(report);
-    }
+    c.push_back(report("OUTPUT_REPORT_TEXTBOX", "!!! TIMERS DISABLED !!!\r\n",
+                       {4320, 1080, 3615, 1845}, 52, false));
     c.push_back(namedCell("PC_NAME_TEXTBOX", {8520, 2040, 2535, 405}, 51, false));
     c.push_back(button("ABOUT_BUTTON", "About", {2040, 1320, 735, 495}, 4));
     // Enter presses START/STOP: the one action of this window.
@@ -115,12 +57,8 @@ WindowDefinition build() {
     c.push_back(
         tickBox("AUTOCLOSE_TICKBOX", "Auto Close", {240, 1320, 855, 495}, 2, false, kClear));  // 10
     {
-        ControlDefinition display;
-        display.kind = ControlKind::TextBox;
-        display.name = "LW_UPTIME_DISPLAY_TEXTBOX";
-        display.text = "00000X, 00X, 00X, 000X,";
-        display.rect = {1800, 840, 2415, 315};
-        display.tabIndex = 5;
+        ControlDefinition display = textBox("LW_UPTIME_DISPLAY_TEXTBOX", "00000X, 00X, 00X, 000X,",
+                                            {1800, 840, 2415, 315}, 5);
         display.font = kArial975Bold;
         display.foreColor = kGreen;
         display.backColor = kBlack;
