@@ -25,6 +25,8 @@ for tool in Xvfb openbox wmctrl xdpyinfo xauth; do
 done
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
+# shellcheck source-path=SCRIPTDIR source=lib-log-entry.sh
+source "$here/lib-log-entry.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -86,11 +88,8 @@ if [[ ! -f "$log" ]]; then
     fail "no log file $log"
 else
     # When it was written, on the wall clock and as uptime.
-    read -r uptime_now _ </proc/uptime
-    now=$(date +%s.%N)
     written=$(stat -c %.9Y "$log")
-    uptime_at_write=$(awk -v u="$uptime_now" -v n="$now" -v w="$written" \
-        'BEGIN { printf "%.3f", u - (n - w) }')
+    uptime_at_write=$(uptime_when_written "$log")
 
     bytes=$(wc -c <"$log")
     crs=$(tr -cd '\r' <"$log" | wc -c)
@@ -126,18 +125,7 @@ else
     ((date_time_ok)) || fail "line 4 is '${lines[3]-}', expected the date and time of $written"
 
     # The uptime agrees with the system's at the moment of writing.
-    if [[ "${lines[5]-}" =~ ^Current\ UpTime\ =\ ([0-9]+)d,\ ([0-9]+)h,\ ([0-9]+)m,\ ([0-9]+)s$ ]]; then
-        d=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} m=${BASH_REMATCH[3]} s=${BASH_REMATCH[4]}
-        ((h < 24 && m < 60 && s < 60)) || fail "uptime line '${lines[5]}' is not a breakdown"
-        logged=$((((d * 24 + h) * 60 + m) * 60 + s))
-        if ! awk -v l="$logged" -v u="$uptime_at_write" \
-            'BEGIN { d = u - l; if (d < 0) d = -d; exit !(d <= 2) }'; then
-            fail "logged uptime $logged s, system uptime at writing $uptime_at_write s"
-        fi
-        echo "logged uptime $logged s, system uptime at writing $uptime_at_write s"
-    else
-        fail "line 6 is '${lines[5]-}', expected 'Current UpTime = Dd, Hh, Mm, Ss'"
-    fi
+    check_logged_uptime "${lines[5]-}" "$uptime_at_write"
     echo "log file: $bytes bytes"
 fi
 

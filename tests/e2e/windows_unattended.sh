@@ -27,6 +27,8 @@ for tool in wine wineserver Xvfb openbox wmctrl xdpyinfo xauth; do
 done
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
+# shellcheck source-path=SCRIPTDIR source=lib-log-entry.sh
+source "$here/lib-log-entry.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-wine-e2e.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -87,11 +89,8 @@ fi
 if [[ ! -f "$log" ]]; then
     fail "no log file $log"
 else
-    read -r uptime_now _ </proc/uptime
-    now=$(date +%s.%N)
     written=$(stat -c %.9Y "$log")
-    uptime_at_write=$(awk -v u="$uptime_now" -v n="$now" -v w="$written" \
-        'BEGIN { printf "%.3f", u - (n - w) }')
+    uptime_at_write=$(uptime_when_written "$log")
 
     mapfile -t lines < <(tr -d '\r' <"$log")
     date_time=${lines[3]-}
@@ -108,18 +107,7 @@ else
     ((date_time_ok)) || fail "line 4 is '$date_time', expected the date and time of $written"
 
     # The uptime is the host's (Wine's tick count is the system's) at the moment of writing.
-    if [[ "$uptime_line" =~ ^Current\ UpTime\ =\ ([0-9]+)d,\ ([0-9]+)h,\ ([0-9]+)m,\ ([0-9]+)s$ ]]; then
-        d=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} m=${BASH_REMATCH[3]} s=${BASH_REMATCH[4]}
-        ((h < 24 && m < 60 && s < 60)) || fail "uptime line '$uptime_line' is not a breakdown"
-        logged=$((((d * 24 + h) * 60 + m) * 60 + s))
-        if ! awk -v l="$logged" -v u="$uptime_at_write" \
-            'BEGIN { d = u - l; if (d < 0) d = -d; exit !(d <= 2) }'; then
-            fail "logged uptime $logged s, host uptime at writing $uptime_at_write s"
-        fi
-        echo "logged uptime $logged s, host uptime at writing $uptime_at_write s"
-    else
-        fail "line 6 is '$uptime_line', expected 'Current UpTime = Dd, Hh, Mm, Ss'"
-    fi
+    check_logged_uptime "$uptime_line" "$uptime_at_write"
 
     # Byte for byte: nine lines, the eighth empty, each ending in CR LF.
     separator=$(printf '=%.0s' {1..56})
