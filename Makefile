@@ -2,9 +2,9 @@
 
 .DEFAULT_GOAL := build
 
-# Suites run by `make test`; each is a test-<name> target below. Enabling another suite is a
-# matter of adding its name here, e.g. `TEST_SUITES := test-release test-windows test-asan`.
-TEST_SUITES := test-release test-windows test-asan test-style
+# Suites run by `make test`; each is a test-<name> target below. The quick checks come first;
+# the release suite comes last, so that its ctest summary closes the output.
+TEST_SUITES := test-style test-fuzz test-package test-asan test-windows test-release
 
 # Goals that need the mingw-w64 cross compiler and Wine; with any of them on the command
 # line, `deps` installs those too.
@@ -15,7 +15,8 @@ DEPS_FLAGS := $(if $(filter $(WINDOWS_GOALS),$(MAKECMDGOALS)),--windows)
 WINDOWS_BUILD_DIR ?= build/windows
 
 .PHONY: deps build run test test-release test-windows test-asan windows clean
-.PHONY: test-style
+.PHONY: test-style test-fuzz fuzz fuzz-build
+.PHONY: package test-package
 
 deps:
 	scripts/install-deps $(DEPS_FLAGS)
@@ -48,9 +49,33 @@ test-asan: deps
 test-style: build
 	scripts/check-style -p build/release
 
+# libFuzzer targets (clang, fuzz/): a short run in `make test`, a long one in `make fuzz`.
+FUZZ_SECONDS ?= 600
+
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+test-fuzz: fuzz-build
+	scripts/fuzz -B build/fuzz -t 30
+
+fuzz: fuzz-build
+	scripts/fuzz -B build/fuzz -t $(FUZZ_SECONDS)
+
 windows: deps
 	cmake --preset windows -B $(WINDOWS_BUILD_DIR)
 	cmake --build $(WINDOWS_BUILD_DIR)
+
+# The release build's Debian package, build/release/lw-viz_<version>_amd64.deb.
+package: build
+	rm -f build/release/lw-viz_*.deb
+	cd build/release && cpack -G DEB
+
+# Checks the package's contents, desktop entry and icons, then installs it, starts and closes
+# the installed program and removes the package (needs root or sudo to install; without, it
+# checks the unpacked program).
+test-package: package
+	scripts/test-package build/release/lw-viz_*.deb
 
 clean:
 	rm -rf build

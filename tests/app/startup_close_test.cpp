@@ -221,9 +221,9 @@ TEST(TypingTest, OnlyEditableVisibleBoxesTakeTyping) {
     Application& app = h.start();
     app.typed(h.control("TOTAL_MIL_HOUR"), "60000");
     EXPECT_EQ(h.text("TOTAL_MIL_HOUR"), "60000");
-    app.typed(h.control("LW_UPTIME_DISPLAY_TEXTBOX"), "99d");     // read-only
-    app.typed(h.control("PC_NAME_TEXTBOX"), "OTHER");             // never shown
-    app.typed(h.control("CURRENT_STATUS_LABEL"), "typed");        // not a text box
+    app.typed(h.control("LW_UPTIME_DISPLAY_TEXTBOX"), "99d");  // read-only
+    app.typed(h.control("PC_NAME_TEXTBOX"), "OTHER");          // never shown
+    app.typed(h.control("CURRENT_STATUS_LABEL"), "typed");     // not a text box
     EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "TIMERS DISABLED");
     EXPECT_EQ(h.text("PC_NAME_TEXTBOX"), "TESTPC");
     EXPECT_EQ(h.text("CURRENT_STATUS_LABEL"), "READY...");

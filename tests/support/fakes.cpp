@@ -62,8 +62,7 @@ NativeWindow RecordingWindowHost::nativeHandle(const Window& window) {
 }
 
 void RecordingWindowHost::showModal(Window& window, Window& owner) {
-    events.push_back("modal " + std::string(window.name()) + " over " +
-                     std::string(owner.name()));
+    events.push_back("modal " + std::string(window.name()) + " over " + std::string(owner.name()));
 }
 
 void RecordingWindowHost::unloaded(Window& window) {

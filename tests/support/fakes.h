@@ -92,7 +92,7 @@ public:
     void replaceWith(const std::string& fileName, const std::string& text) override;
 
     std::map<std::string, std::string> files;
-    std::vector<std::string> writes;  // file names, in order
+    std::vector<std::string> writes;        // file names, in order
     std::optional<RuntimeFailure> failure;  // thrown by the next writes when set
 };
 
@@ -155,8 +155,8 @@ struct FakePlatform {
     FakeScreens screens;
     RecordingFailureReporter failures;
     RecordingWindowHost host;
-    Services services{clock,       clock,         wallClock, environment, program,  settings,
-                      logFile,     windowManager, screens,   failures,    host};
+    Services services{clock,   clock,         wallClock, environment, program, settings,
+                      logFile, windowManager, screens,   failures,    host};
 };
 
 }  // namespace lwviz::testing

@@ -3,12 +3,11 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
-
-#include <string>
 
 #include "core/window.h"
 
