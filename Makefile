@@ -44,10 +44,11 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# clang-format and clang-tidy; clang-tidy reads the release build's compile commands. Only
-# what changed since the last commit locally, everything when CI=true (scripts/check-style).
-test-style: build
-	scripts/check-style -p build/release
+# clang-format and clang-tidy; clang-tidy reads the release and the Windows builds' compile
+# commands. Only what changed since the last commit locally, everything when CI=true
+# (scripts/check-style).
+test-style: build windows
+	scripts/check-style -p build/release -w $(WINDOWS_BUILD_DIR)
 
 # libFuzzer targets (clang, fuzz/): a short run in `make test`, a long one in `make fuzz`.
 FUZZ_SECONDS ?= 600

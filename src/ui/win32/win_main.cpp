@@ -15,6 +15,8 @@
 #include "platform/win32/stacking_window_manager.h"
 #include "ui/win32/win32_front_end.h"
 
+// The parameters keep this program's names, not the system header's.
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
     using namespace lwviz::win32;  // NOLINT(google-build-using-namespace)
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};

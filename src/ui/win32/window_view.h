@@ -60,7 +60,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int code);
-    LRESULT controlColours(HDC dc, HWND control);
+    LRESULT controlColours(HDC dc, HWND hwnd);
     void paintLines(HDC dc) const;
 
     void applyGeometry();
