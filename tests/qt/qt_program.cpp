@@ -17,17 +17,7 @@ bool processEventsUntil(const std::function<bool()>& done) {
 }
 
 QtProgram::QtProgram(SettingsStore* settings)
-    : services_{platform.clock,
-                platform.clock,
-                platform.wallClock,
-                platform.environment,
-                platform.program,
-                settings != nullptr ? *settings : platform.settings,
-                platform.logFile,
-                platform.windowManager,
-                platform.screens,
-                platform.failures,
-                frontEnd} {}
+    : services_(platform.servicesWith({.settings = settings, .host = &frontEnd})) {}
 
 qt::WindowView& QtProgram::start() {
     app_ = std::make_unique<Application>(services_);

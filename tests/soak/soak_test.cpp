@@ -106,17 +106,7 @@ class SoakTest : public ::testing::Test {
 protected:
     FakePlatform platform;
     SampledTicks ticks{platform.clock};
-    Services services{ticks,
-                      platform.clock,
-                      platform.wallClock,
-                      platform.environment,
-                      platform.program,
-                      platform.settings,
-                      platform.logFile,
-                      platform.windowManager,
-                      platform.screens,
-                      platform.failures,
-                      platform.host};
+    Services services = platform.servicesWith({.tickCounter = &ticks});
     std::optional<Application> app;
 
     std::uint64_t wakeUps = 0;

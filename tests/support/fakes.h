@@ -157,6 +157,27 @@ struct FakePlatform {
     RecordingWindowHost host;
     Services services{clock,   clock,         wallClock, environment, program, settings,
                       logFile, windowManager, screens,   failures,    host};
+
+    // The ports a test puts in place of the fakes: a front-end's own window host, a tick
+    // counter that counts its readings, a real settings store.
+    struct Replacements {
+        TickCounter* tickCounter = nullptr;
+        SettingsStore* settings = nullptr;
+        WindowHost* host = nullptr;
+    };
+    [[nodiscard]] Services servicesWith(Replacements replaced) {
+        return Services{replaced.tickCounter != nullptr ? *replaced.tickCounter : clock,
+                        clock,
+                        wallClock,
+                        environment,
+                        program,
+                        replaced.settings != nullptr ? *replaced.settings : settings,
+                        logFile,
+                        windowManager,
+                        screens,
+                        failures,
+                        replaced.host != nullptr ? *replaced.host : host};
+    }
 };
 
 }  // namespace lwviz::testing

@@ -66,17 +66,7 @@ protected:
 
     FakePlatform platform;
     Win32FrontEnd frontEnd{GetModuleHandleW(nullptr), platform.clock};
-    Services services{platform.clock,
-                      platform.clock,
-                      platform.wallClock,
-                      platform.environment,
-                      platform.program,
-                      platform.settings,
-                      platform.logFile,
-                      platform.windowManager,
-                      platform.screens,
-                      platform.failures,
-                      frontEnd};
+    Services services = platform.servicesWith({.host = &frontEnd});
     std::unique_ptr<Application> app;
 };
 
