@@ -97,7 +97,10 @@ with_virtual_display() (
     _vd_cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
     : >"$_vd_dir/server-auth"
     xauth -q -f "$_vd_dir/server-auth" add ":$_vd_first" . "$_vd_cookie" || exit 1
-    Xvfb -displayfd 3 -screen 0 "$_vd_screen" -nolisten tcp -auth "$_vd_dir/server-auth" \
+    # -noreset: without it the server resets when its last client leaves, and a client that
+    # connects during the reset (openbox, right after the readiness probe) is refused.
+    Xvfb -displayfd 3 -screen 0 "$_vd_screen" -nolisten tcp -noreset \
+        -auth "$_vd_dir/server-auth" \
         3>"$_vd_dir/display" >"$_vd_dir/xvfb.log" 2>&1 </dev/null &
     _vd_xvfb_pid=$!
     if _vd_wait_for 100 grep -q '^[0-9]' "$_vd_dir/display"; then
