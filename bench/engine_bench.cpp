@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/main_form.h"
 #include "core/ports.h"
+#include "main_window/main_form.h"
 #include "uptime/uptime_engine.h"
 
 namespace {

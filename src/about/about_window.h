@@ -2,10 +2,11 @@
 
 #include <memory>
 
-#include "app/main_form.h"
-#include "app/program_settings.h"
-#include "app/services.h"
+#include "core/dispatcher.h"
+#include "core/services.h"
 #include "core/window.h"
+#include "main_window/main_form.h"
+#include "main_window/program_settings.h"
 
 namespace lwviz {
 
@@ -17,11 +18,12 @@ public:
     // Where the author line leads on a double-click.
     static constexpr const char* kAuthorContact = "Quarn208@example.com";
 
+    // `dispatcher` keeps a closed window until its last event is over.
     AboutWindow(MainForm& mainForm, ProgramSettings& settings, Services& services,
-                TimerObserver& timers);
+                Dispatcher& dispatcher);
 
-    // The main window's About button: loads the window and shows it modally over the main
-    // window. Returns at once; the program keeps running while the window is open.
+    // The main window's About button: loads the window, which the program then shows modally
+    // over the main window. The program keeps running while the window is open.
     void ABOUT_BUTTON_Click();
 
     void Form_Load();
@@ -37,14 +39,13 @@ public:
     [[nodiscard]] Window* window() const noexcept { return window_.get(); }
 
 private:
-    Window& mainWindow_;
+    void saveCorner();
+
+    Control& mainReport_;
     ProgramSettings& settings_;
-    Services& services_;
-    TimerObserver& timers_;
+    ScreenLayout& screens_;
+    Dispatcher& dispatcher_;
     std::unique_ptr<Window> window_;
-    // The last closed window lives on until the next opening: the handler that closed it may
-    // still be running inside one of its controls.
-    std::unique_ptr<Window> closed_;
 };
 
 }  // namespace lwviz

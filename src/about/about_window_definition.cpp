@@ -7,7 +7,7 @@
 namespace lwviz {
 namespace {
 
-using namespace design;  // NOLINT(google-build-using-namespace): a table of controls
+using namespace design;  // a table of controls
 
 constexpr Font kArial975Bold{"Arial", 9.75, true};
 

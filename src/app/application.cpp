@@ -1,5 +1,10 @@
 #include "app/application.h"
 
+#include <algorithm>
+#include <array>
+
+#include "core/window_placement.h"
+
 namespace lwviz {
 
 Application::Application(Services& services)
@@ -7,20 +12,32 @@ Application::Application(Services& services)
       scheduler_(services.clock),
       dispatcher_(scheduler_, services.failures),
       settings_(services.settings, services.program),
-      shell_(form_, settings_, services),
-      autoStart_(form_),
+      cycle_(form_, services, [this] { unloadMainWindow(); }),
+      shell_(form_, settings_, services, cycle_),
       uptime_(form_, services.tickCounter),
-      startStop_(form_),
-      warmUpAndHold_(form_, [this] { unloadMainWindow(); }),
-      logWriter_(form_, services),
       alwaysOnTop_(form_, services.windowManager, services.host),
-      about_(form_, settings_, services, scheduler_) {
+      about_(form_, settings_, services, dispatcher_) {
     form_.window.setTimerObserver(&scheduler_);
+}
+
+template <typename Event>
+void Application::handle(Event&& event) {
+    if (handling_) {
+        return;
+    }
+    handling_ = true;
+    event();
+    pump();
+    handling_ = false;
 }
 
 void Application::start() {
     mainLoaded_ = true;
-    dispatcher_.dispatch([this] { shell_.Form_Load(); });
+    handle([this] { dispatcher_.input([this] { shell_.Form_Load(); }); });
+}
+
+void Application::wake() {
+    handle([this] { dispatcher_.fireDueTimers(); });
 }
 
 bool Application::takesInput(const Window& window) const noexcept {
@@ -34,21 +51,16 @@ void Application::click(Control& control) {
     if (!takesInput(control.window())) {
         return;
     }
-    dispatcher_.dispatch([&control] {
-        switch (control.kind()) {
-            case ControlKind::CommandButton:
+    handle([&] {
+        dispatcher_.input([&control] {
+            // A user's click toggles a tick box between clear and ticked; a disabled box
+            // ignores it. Every other control reports the click.
+            if (control.kind() != ControlKind::TickBox) {
                 control.raiseClick();
-                break;
-            case ControlKind::TickBox:
-                // A user's click toggles between clear and ticked; a disabled box ignores it.
-                if (control.enabled()) {
-                    control.setValue(control.value() == kTicked ? kClear : kTicked);
-                }
-                break;
-            default:
-                control.raiseClick();
-                break;
-        }
+            } else if (control.enabled()) {
+                control.setValue(control.value() == kTicked ? kClear : kTicked);
+            }
+        });
     });
 }
 
@@ -56,36 +68,50 @@ void Application::doubleClick(Control& control) {
     if (!takesInput(control.window())) {
         return;
     }
-    dispatcher_.dispatch([&control] { control.raiseDblClick(); });
+    handle([&] { dispatcher_.input([&control] { control.raiseDblClick(); }); });
 }
 
 void Application::typed(Control& textBox, std::string_view text) {
     const ControlDefinition& definition = textBox.definition();
     if (!takesInput(textBox.window()) || definition.kind != ControlKind::TextBox ||
-        definition.readOnly || !definition.visible) {
+        definition.readOnly || !textBox.window().layout().drawn(textBox)) {
         return;
     }
-    dispatcher_.dispatch([&textBox, text] { textBox.setText(text); });
+    handle([&] { dispatcher_.input([&textBox, text] { textBox.setText(text); }); });
 }
 
 void Application::closeWindow(Window& window) {
     if (!takesInput(window)) {
         return;
     }
-    if (&window == &form_.window) {
-        dispatcher_.dispatch([this] { unloadMainWindow(); });
-    } else {
-        dispatcher_.dispatch([this] { about_.unload(); });
+    handle([&] {
+        dispatcher_.input([&] {
+            if (&window == &form_.window) {
+                unloadMainWindow();
+            } else {
+                about_.unload();
+            }
+        });
+    });
+}
+
+void Application::enterKey(Window& window) {
+    if (Control* button = window.layout().button(ButtonRole::Default)) {
+        click(*button);
     }
 }
 
 void Application::escapeKey(Window& window) {
-    if (about_.window() != nullptr && &window == about_.window()) {
+    if (Control* button = window.layout().button(ButtonRole::Cancel)) {
+        click(*button);
+    } else if (&window == about_.window()) {
         closeWindow(window);
     }
 }
 
-void Application::movedTo(Window& window, float left, float top) { window.movedTo(left, top); }
+void Application::moved(Window& window, int leftPixel, int topPixel, bool minimized) {
+    userMoved(window, leftPixel, topPixel, minimized);
+}
 
 void Application::unloadMainWindow() {
     if (!mainLoaded_) {
@@ -96,9 +122,52 @@ void Application::unloadMainWindow() {
     shell_.Form_Unload();
     mainLoaded_ = false;
     scheduler_.forget(form_.window);
-    services_.host.unloaded(form_.window);
     // No window of the program is left: the program ends.
     dispatcher_.endProgram(0);
+}
+
+void Application::pump() {
+    WindowHost& host = services_.host;
+    const std::array<Window*, 2> open{mainLoaded_ ? &form_.window : nullptr, about_.window()};
+    const auto isOpen = [&open](const Window* window) {
+        return std::find(open.begin(), open.end(), window) != open.end();
+    };
+    // Gone windows leave the screen first, the last shown (a dialog before its owner) first.
+    for (std::size_t i = shown_.size(); i-- > 0;) {
+        if (!isOpen(shown_[i])) {
+            host.unloaded(*shown_[i]);
+        }
+    }
+    std::erase_if(shown_, [&isOpen](const Window* window) { return !isOpen(window); });
+    if (dispatcher_.ended()) {
+        if (!endTold_) {
+            endTold_ = true;
+            host.end(dispatcher_.exitStatus().value_or(0));
+        }
+        return;
+    }
+    for (Window* window : open) {
+        if (window == nullptr) {
+            continue;
+        }
+        if (std::find(shown_.begin(), shown_.end(), window) == shown_.end()) {
+            // Shown as the model holds it now: earlier changes are in the picture already.
+            window->drainChangedControls([](const Control& /*control*/) {});
+            static_cast<void>(window->takeGeometryChanged());
+            shown_.push_back(window);
+            host.show(*window, window == &form_.window ? nullptr : &form_.window);
+            continue;
+        }
+        window->drainChangedControls(
+            [&host](Control& control) { host.apply(control, control.changes()); });
+        if (window->takeGeometryChanged()) {
+            host.place(*window);
+        }
+    }
+    const std::optional<std::int64_t> due = scheduler_.nextDueMs();
+    host.wakeAfter(
+        due ? std::optional<std::int64_t>(std::max<std::int64_t>(0, *due - services_.clock.nowMs()))
+            : std::nullopt);
 }
 
 }  // namespace lwviz

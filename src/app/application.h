@@ -3,26 +3,25 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "about/about_window.h"
-#include "app/always_on_top.h"
-#include "app/main_form.h"
-#include "app/main_window_shell.h"
-#include "app/program_settings.h"
-#include "app/services.h"
 #include "core/dispatcher.h"
 #include "core/scheduler.h"
-#include "logging/auto_start.h"
-#include "logging/log_writer.h"
-#include "logging/start_stop.h"
-#include "logging/warm_up_and_hold.h"
+#include "core/services.h"
+#include "logging/logging_cycle.h"
+#include "main_window/always_on_top.h"
+#include "main_window/main_form.h"
+#include "main_window/main_window_shell.h"
+#include "main_window/program_settings.h"
 #include "uptime/uptime_engine.h"
 
 namespace lwviz {
 
 // The whole program, without a toolkit: its windows, their handlers and the event loop's
-// rules. A front-end creates it with the platform's services, shows the main window after
-// start(), feeds it the user's input and wakes it when nextDueMs() comes.
+// rules. A front-end creates it with the platform's services and the front-end as its
+// WindowHost, calls start(), then hands it the user's raw input and the wake-ups of its one
+// timer. After each of them the application brings the screen up to date through the host.
 class Application {
 public:
     explicit Application(Services& services);
@@ -32,27 +31,28 @@ public:
     Application& operator=(Application&&) = delete;
     ~Application() = default;
 
-    // Loads the main window. When this returns and the program has not ended, show it.
+    // Loads the main window and shows it, unless the load ended the program.
     void start();
 
     // The user's input, each handled as one event.
     void click(Control& control);
     void doubleClick(Control& control);
-    // The user typed into a text box that takes typing: its text becomes the box's text.
+    // The user typed into a text box: the text becomes the box's text where it takes typing.
     void typed(Control& textBox, std::string_view text);
     // The close button or system menu of a window.
     void closeWindow(Window& window);
-    // The Escape key on a window: closes the About window; the main window ignores it.
+    // Enter where no button has the focus (the toolkit presses a focused button itself):
+    // presses the window's default button.
+    void enterKey(Window& window);
+    // Escape: presses the window's cancel button; the About window, which has none, closes.
     void escapeKey(Window& window);
-    // The user moved a window (outer corner, twips).
-    void movedTo(Window& window, float left, float top);
+    // The user moved a window: its outer corner in pixels at the window's dpi.
+    void moved(Window& window, int leftPixel, int topPixel, bool minimized);
+    // The front-end's timer: fires the program's timers that are due.
+    void wake();
 
-    // Timers: when the next one falls due on the services' clock, and firing what is due.
+    // When the next timer falls due, on the services' clock.
     [[nodiscard]] std::optional<std::int64_t> nextDueMs() const { return scheduler_.nextDueMs(); }
-    void fireDueTimers() { dispatcher_.fireDueTimers(); }
-
-    // Unloads the main window: its settings are saved and the program ends with status 0.
-    void unloadMainWindow();
 
     [[nodiscard]] MainForm& mainForm() noexcept { return form_; }
     [[nodiscard]] Window& mainWindow() noexcept { return form_.window; }
@@ -65,24 +65,31 @@ public:
     }
 
 private:
+    // One input as one event, then the screen brought up to date. While a failure report is
+    // on the screen (a nested event loop of the toolkit) the program takes no input.
+    template <typename Event>
+    void handle(Event&& event);
+    // Windows shown and gone, changed properties drawn, the timer armed, the end told.
+    void pump();
+    // Unloads the main window: its settings are saved and the program ends with status 0.
+    void unloadMainWindow();
+    // While the About window is open it takes all input and the main window none.
+    [[nodiscard]] bool takesInput(const Window& window) const noexcept;
+
     Services& services_;
     Scheduler scheduler_;
     Dispatcher dispatcher_;
     ProgramSettings settings_;
     MainForm form_;
+    LoggingCycle cycle_;
     MainWindowShell shell_;
-    AutoStart autoStart_;
     UptimeEngine uptime_;
-    StartStop startStop_;
-    WarmUpAndHold warmUpAndHold_;
-    LogWriter logWriter_;
     AlwaysOnTop alwaysOnTop_;
     AboutWindow about_;
     bool mainLoaded_ = false;
-
-    // Whether the user's input reaches the window: while the About window is open it takes
-    // all input and the main window none.
-    [[nodiscard]] bool takesInput(const Window& window) const noexcept;
+    bool handling_ = false;
+    bool endTold_ = false;
+    std::vector<Window*> shown_;  // in the order they were shown
 };
 
 }  // namespace lwviz

@@ -5,9 +5,10 @@
 
 namespace lwviz {
 
-Control::Control(Window& owner, const ControlDefinition& definition)
+Control::Control(Window& owner, const ControlDefinition& definition, std::size_t index)
     : owner_(&owner),
       definition_(definition),
+      index_(index),
       text_(definition.text),
       backColor_(definition.backColor),
       enabled_(definition.enabled),

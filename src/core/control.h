@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -83,7 +84,8 @@ enum ChangedProperty : std::uint8_t {
 // front-end renders what it reports as changed.
 class Control {
 public:
-    Control(Window& owner, const ControlDefinition& definition);
+    // `index` is the control's place in its window's creation order.
+    Control(Window& owner, const ControlDefinition& definition, std::size_t index);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     Control(Control&&) = delete;
@@ -94,6 +96,7 @@ public:
     [[nodiscard]] std::string_view name() const noexcept { return definition_.name; }
     [[nodiscard]] const ControlDefinition& definition() const noexcept { return definition_; }
     [[nodiscard]] Window& window() const noexcept { return *owner_; }
+    [[nodiscard]] std::size_t index() const noexcept { return index_; }
 
     // Text of a text box, caption of a label, button or tick box.
     [[nodiscard]] const std::string& text() const noexcept { return text_; }
@@ -136,6 +139,7 @@ private:
 
     Window* owner_;
     ControlDefinition definition_;
+    std::size_t index_;
     std::string text_;
     std::optional<Colour> backColor_;
     bool enabled_;

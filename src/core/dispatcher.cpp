@@ -3,6 +3,7 @@
 namespace lwviz {
 
 void Dispatcher::fireDueTimers() {
+    retired_.clear();
     scheduler_.fireDue([this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
 }
 
@@ -12,18 +13,15 @@ void Dispatcher::endProgram(int status) {
     }
     exitStatus_ = status;
     scheduler_.stopAll();
-    if (onEnd) {
-        onEnd(status);
-    }
 }
 
 void Dispatcher::fail(const RuntimeFailure& failure) {
     if (exitStatus_) {
         return;
     }
-    scheduler_.stopAll();
-    reporter_.report(failure);
+    // Ended first: no timer ticks while the report is on the screen.
     endProgram(kFailureExitStatus);
+    reporter_.report(failure);
 }
 
 }  // namespace lwviz

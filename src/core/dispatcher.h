@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/ports.h"
 #include "core/runtime_failure.h"
@@ -31,16 +33,24 @@ public:
         }
     }
 
-    // Fires every timer that is due now, each tick as its own event.
+    // One input from the user, as one event. What earlier inputs retired is freed first.
+    template <typename Handler>
+    void input(Handler&& handler) {
+        retired_.clear();
+        dispatch(std::forward<Handler>(handler));
+    }
+
+    // A wake-up: fires every timer that is due now, each tick as its own event.
     void fireDueTimers();
+
+    // Keeps what an event took off the screen (an unloaded window, its view) until the next
+    // input: the event that unloaded a window may still be running inside one of its controls.
+    void retire(std::shared_ptr<void> retired) { retired_.push_back(std::move(retired)); }
 
     // The program ends with this status once the current event is done.
     void endProgram(int status);
     [[nodiscard]] bool ended() const noexcept { return exitStatus_.has_value(); }
     [[nodiscard]] std::optional<int> exitStatus() const noexcept { return exitStatus_; }
-
-    // Told once when the program ends (the front-end leaves its event loop).
-    std::function<void(int status)> onEnd;
 
 private:
     void fail(const RuntimeFailure& failure);
@@ -48,6 +58,7 @@ private:
     Scheduler& scheduler_;
     FailureReporter& reporter_;
     std::optional<int> exitStatus_;
+    std::vector<std::shared_ptr<void>> retired_;
 };
 
 }  // namespace lwviz

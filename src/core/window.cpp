@@ -10,7 +10,7 @@ namespace lwviz {
 
 Window::Window(const WindowDefinition& definition) : definition_(definition) {
     for (const ControlDefinition& control : definition.controls) {
-        controls_.emplace_back(*this, control);
+        controls_.emplace_back(*this, control, controls_.size());
     }
     changed_.reserve(controls_.size());
 }
@@ -26,7 +26,6 @@ Control& Window::control(std::string_view name) {
 }
 
 const Control& Window::control(std::string_view name) const {
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): one lookup for both constnesses
     return const_cast<Window*>(this)->control(name);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <deque>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/control.h"
+#include "core/window_layout.h"
 
 namespace lwviz {
 
@@ -64,8 +64,12 @@ public:
     void setWidth(float twips);
     void setHeight(float twips);
 
-    // The front-end reports where the user moved the window.
+    // Where the user moved the window; the handlers' own moves go through setLeft and setTop.
     void movedTo(float left, float top) noexcept;
+
+    // What the front-end draws of the window at its client area's size.
+    [[nodiscard]] WindowLayout& layout() noexcept { return layout_; }
+    [[nodiscard]] const WindowLayout& layout() const noexcept { return layout_; }
 
     void setTimerObserver(TimerObserver* observer) noexcept { timerObserver_ = observer; }
     void timerChanged(Control& timer);
@@ -94,6 +98,7 @@ private:
     bool geometryChanged_ = false;
     TimerObserver* timerObserver_ = nullptr;
     std::vector<Control*> changed_;
+    WindowLayout layout_{*this};
 };
 
 }  // namespace lwviz

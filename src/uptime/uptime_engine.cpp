@@ -45,59 +45,21 @@ double Read(const Control& cell) { return conv::ValOfText(cell.text()); }
 UptimeEngine::UptimeEngine(MainForm& form, TickCounter& tickCounter)
     : form_(form),
       tickCounter_(tickCounter),
-      UPTIME_TIMER(form.window.control("UPTIME_TIMER")),
-      DAY_UPTIME_TIMER(form.window.control("DAY_UPTIME_TIMER")),
-      HOUR_UPTIME_TIMER(form.window.control("HOUR_UPTIME_TIMER")),
-      MINUTE_UPTIME_TIMER(form.window.control("MINUTE_UPTIME_TIMER")),
-      SECOND_UPTIME_TIMER(form.window.control("SECOND_UPTIME_TIMER")),
-      LW_DISPLAY_UPDATE_TIMER(form.window.control("LW_DISPLAY_UPDATE_TIMER")),
-      START_TB(form.window.control("START_TB")),
-      TOTAL_MIL_SEC(form.window.control("TOTAL_MIL_SEC")),
-      TOTAL_MIL_MIN(form.window.control("TOTAL_MIL_MIN")),
-      TOTAL_MIL_HOUR(form.window.control("TOTAL_MIL_HOUR")),
-      TOTAL_MIL_DAY(form.window.control("TOTAL_MIL_DAY")),
-      TOTAL_MIL_WEEK(form.window.control("TOTAL_MIL_WEEK")),
-      TOTAL_MIL_MONTH(form.window.control("TOTAL_MIL_MONTH")),
-      TOTAL_MIL_YEAR(form.window.control("TOTAL_MIL_YEAR")),
-      SECS_TB(form.window.control("SECS_TB")),
-      MINS_TB(form.window.control("MINS_TB")),
-      HOURS_TB(form.window.control("HOURS_TB")),
-      DAYS_TB(form.window.control("DAYS_TB")),
-      WEEKS_TB(form.window.control("WEEKS_TB")),
-      MONTHS_TB(form.window.control("MONTHS_TB")),
-      YEARS_TB(form.window.control("YEARS_TB")),
-      DAYS_MIRROR_TB(form.window.control("DAYS_MIRROR_TB")),
-      DAYS_ROUNDED_TB(form.window.control("DAYS_ROUNDED_TB")),
-      HOURS_24_TB(form.window.control("HOURS_24_TB")),
-      HOURS_FULL(form.window.control("HOURS_FULL")),
-      HOURS_LEFT_TB(form.window.control("HOURS_LEFT_TB")),
-      HOURS_ROUNDED_TB(form.window.control("HOURS_ROUNDED_TB")),
-      MINS_60_TB(form.window.control("MINS_60_TB")),
-      MINUTES_LEFT_X_60_TB(form.window.control("MINUTES_LEFT_X_60_TB")),
-      MINUTES_ROUNDED_X_60_TB(form.window.control("MINUTES_ROUNDED_X_60_TB")),
-      MINUTES_DIFFERENCE_LEFT_TB(form.window.control("MINUTES_DIFFERENCE_LEFT_TB")),
-      MINUTES_DIFFERENCE_ROUNDED_TB(form.window.control("MINUTES_DIFFERENCE_ROUNDED_TB")),
-      SECS_60_TB(form.window.control("SECS_60_TB")),
-      SECONDS_LEFT_TB(form.window.control("SECONDS_LEFT_TB")),
-      SECONDS_ROUNDED_TB(form.window.control("SECONDS_ROUNDED_TB")),
-      SECONDS_DIFFERENCE_TB(form.window.control("SECONDS_DIFFERENCE_TB")),
-      SECONDS_DIFFERENCE_ROUNDED_TB(form.window.control("SECONDS_DIFFERENCE_ROUNDED_TB")),
-      LW_UPTIME_DISPLAY_TEXTBOX(form.window.control("LW_UPTIME_DISPLAY_TEXTBOX")),
-      units_{{{&YEARS_TB, &TOTAL_MIL_YEAR},
-              {&MONTHS_TB, &TOTAL_MIL_MONTH},
-              {&WEEKS_TB, &TOTAL_MIL_WEEK},
-              {&DAYS_TB, &TOTAL_MIL_DAY},
-              {&HOURS_TB, &TOTAL_MIL_HOUR},
-              {&MINS_TB, &TOTAL_MIL_MIN},
-              {&SECS_TB, &TOTAL_MIL_SEC}}} {
+      units_{{{&form.YEARS_TB, &form.TOTAL_MIL_YEAR},
+              {&form.MONTHS_TB, &form.TOTAL_MIL_MONTH},
+              {&form.WEEKS_TB, &form.TOTAL_MIL_WEEK},
+              {&form.DAYS_TB, &form.TOTAL_MIL_DAY},
+              {&form.HOURS_TB, &form.TOTAL_MIL_HOUR},
+              {&form.MINS_TB, &form.TOTAL_MIL_MIN},
+              {&form.SECS_TB, &form.TOTAL_MIL_SEC}}} {
     // The longest line: four 32-bit counts with signs and the unit texts.
     scratch_.reserve(64);
-    UPTIME_TIMER.onTimer = [this] { UPTIME_TIMER_Timer(); };
-    DAY_UPTIME_TIMER.onTimer = [this] { DAY_UPTIME_TIMER_Timer(); };
-    HOUR_UPTIME_TIMER.onTimer = [this] { HOUR_UPTIME_TIMER_Timer(); };
-    MINUTE_UPTIME_TIMER.onTimer = [this] { MINUTE_UPTIME_TIMER_Timer(); };
-    SECOND_UPTIME_TIMER.onTimer = [this] { SECOND_UPTIME_TIMER_Timer(); };
-    LW_DISPLAY_UPDATE_TIMER.onTimer = [this] { LW_DISPLAY_UPDATE_TIMER_Timer(); };
+    form.UPTIME_TIMER.onTimer = [this] { UPTIME_TIMER_Timer(); };
+    form.DAY_UPTIME_TIMER.onTimer = [this] { DAY_UPTIME_TIMER_Timer(); };
+    form.HOUR_UPTIME_TIMER.onTimer = [this] { HOUR_UPTIME_TIMER_Timer(); };
+    form.MINUTE_UPTIME_TIMER.onTimer = [this] { MINUTE_UPTIME_TIMER_Timer(); };
+    form.SECOND_UPTIME_TIMER.onTimer = [this] { SECOND_UPTIME_TIMER_Timer(); };
+    form.LW_DISPLAY_UPDATE_TIMER.onTimer = [this] { LW_DISPLAY_UPDATE_TIMER_Timer(); };
 }
 
 void UptimeEngine::UPTIME_TIMER_Timer() {
@@ -107,55 +69,56 @@ void UptimeEngine::UPTIME_TIMER_Timer() {
     const std::uint64_t ticks = std::min<std::uint64_t>(
         tickCounter_.milliseconds(),
         static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()));
-    writeWhole(START_TB, static_cast<std::int64_t>(ticks));
+    writeWhole(form_.START_TB, static_cast<std::int64_t>(ticks));
 
     for (const UnitTotal& unit : units_) {
         // Both read afresh for every unit: an edited divisor counts from this run on.
         const double divisor = Read(*unit.divisor);
-        const double dividend = Read(START_TB);
+        const double dividend = Read(form_.START_TB);
         writeNumber(*unit.total, Quotient(dividend, divisor));
     }
-    DAYS_MIRROR_TB.setText(DAYS_TB.text());
-    form_.DaysCount = WholeCount(DAYS_TB.text(), kMillisecondsPerDay);
+    form_.DAYS_MIRROR_TB.setText(form_.DAYS_TB.text());
+    form_.DaysCount = WholeCount(form_.DAYS_TB.text(), kMillisecondsPerDay);
 }
 
-void UptimeEngine::DAY_UPTIME_TIMER_Timer() { writeWhole(DAYS_ROUNDED_TB, form_.DaysCount); }
+void UptimeEngine::DAY_UPTIME_TIMER_Timer() { writeWhole(form_.DAYS_ROUNDED_TB, form_.DaysCount); }
 
 void UptimeEngine::HOUR_UPTIME_TIMER_Timer() {
-    const double factor = Read(HOURS_24_TB);
-    writeNumber(HOURS_FULL, Checked(Read(DAYS_ROUNDED_TB) * factor));
-    const double fullHours = Read(HOURS_FULL);
-    writeNumber(HOURS_LEFT_TB, Checked(Read(HOURS_TB) - fullHours));
-    form_.HoursCount = WholeCount(HOURS_LEFT_TB.text(), kMillisecondsPerHour);
-    writeWhole(HOURS_ROUNDED_TB, form_.HoursCount);
+    const double factor = Read(form_.HOURS_24_TB);
+    writeNumber(form_.HOURS_FULL, Checked(Read(form_.DAYS_ROUNDED_TB) * factor));
+    const double fullHours = Read(form_.HOURS_FULL);
+    writeNumber(form_.HOURS_LEFT_TB, Checked(Read(form_.HOURS_TB) - fullHours));
+    form_.HoursCount = WholeCount(form_.HOURS_LEFT_TB.text(), kMillisecondsPerHour);
+    writeWhole(form_.HOURS_ROUNDED_TB, form_.HoursCount);
 }
 
 void UptimeEngine::MINUTE_UPTIME_TIMER_Timer() {
-    form_.MinutesCount =
-        subdivide(MINS_60_TB, HOURS_LEFT_TB, HOURS_ROUNDED_TB, MINUTES_LEFT_X_60_TB,
-                  MINUTES_ROUNDED_X_60_TB, MINUTES_DIFFERENCE_LEFT_TB, kMillisecondsPerMinute);
-    writeWhole(MINUTES_DIFFERENCE_ROUNDED_TB, form_.MinutesCount);
+    form_.MinutesCount = subdivide(form_.MINS_60_TB, form_.HOURS_LEFT_TB, form_.HOURS_ROUNDED_TB,
+                                   form_.MINUTES_LEFT_X_60_TB, form_.MINUTES_ROUNDED_X_60_TB,
+                                   form_.MINUTES_DIFFERENCE_LEFT_TB, kMillisecondsPerMinute);
+    writeWhole(form_.MINUTES_DIFFERENCE_ROUNDED_TB, form_.MinutesCount);
 }
 
 void UptimeEngine::SECOND_UPTIME_TIMER_Timer() {
-    form_.SecondsCount = subdivide(
-        SECS_60_TB, MINUTES_DIFFERENCE_LEFT_TB, MINUTES_DIFFERENCE_ROUNDED_TB, SECONDS_LEFT_TB,
-        SECONDS_ROUNDED_TB, SECONDS_DIFFERENCE_TB, kMillisecondsPerSecond);
-    writeWhole(SECONDS_DIFFERENCE_ROUNDED_TB, form_.SecondsCount);
+    form_.SecondsCount =
+        subdivide(form_.SECS_60_TB, form_.MINUTES_DIFFERENCE_LEFT_TB,
+                  form_.MINUTES_DIFFERENCE_ROUNDED_TB, form_.SECONDS_LEFT_TB,
+                  form_.SECONDS_ROUNDED_TB, form_.SECONDS_DIFFERENCE_TB, kMillisecondsPerSecond);
+    writeWhole(form_.SECONDS_DIFFERENCE_ROUNDED_TB, form_.SecondsCount);
 }
 
 void UptimeEngine::LW_DISPLAY_UPDATE_TIMER_Timer() {
     // The counts as their cells hold them, no conversion.
     scratch_.clear();
-    scratch_.append(DAYS_ROUNDED_TB.text())
+    scratch_.append(form_.DAYS_ROUNDED_TB.text())
         .append("d, ")
-        .append(HOURS_ROUNDED_TB.text())
+        .append(form_.HOURS_ROUNDED_TB.text())
         .append("h, ")
-        .append(MINUTES_DIFFERENCE_ROUNDED_TB.text())
+        .append(form_.MINUTES_DIFFERENCE_ROUNDED_TB.text())
         .append("m, ")
-        .append(SECONDS_DIFFERENCE_ROUNDED_TB.text())
+        .append(form_.SECONDS_DIFFERENCE_ROUNDED_TB.text())
         .append("s");
-    LW_UPTIME_DISPLAY_TEXTBOX.setText(scratch_);
+    form_.LW_UPTIME_DISPLAY_TEXTBOX.setText(scratch_);
 }
 
 std::int32_t UptimeEngine::subdivide(const Control& factor, const Control& fractionAbove,

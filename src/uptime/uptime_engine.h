@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/main_form.h"
 #include "core/ports.h"
+#include "main_window/main_form.h"
 
 namespace lwviz {
 
@@ -49,48 +49,6 @@ private:
 
     MainForm& form_;
     TickCounter& tickCounter_;
-
-    Control& UPTIME_TIMER;
-    Control& DAY_UPTIME_TIMER;
-    Control& HOUR_UPTIME_TIMER;
-    Control& MINUTE_UPTIME_TIMER;
-    Control& SECOND_UPTIME_TIMER;
-    Control& LW_DISPLAY_UPDATE_TIMER;
-
-    Control& START_TB;
-    Control& TOTAL_MIL_SEC;
-    Control& TOTAL_MIL_MIN;
-    Control& TOTAL_MIL_HOUR;
-    Control& TOTAL_MIL_DAY;
-    Control& TOTAL_MIL_WEEK;
-    Control& TOTAL_MIL_MONTH;
-    Control& TOTAL_MIL_YEAR;
-    Control& SECS_TB;
-    Control& MINS_TB;
-    Control& HOURS_TB;
-    Control& DAYS_TB;
-    Control& WEEKS_TB;
-    Control& MONTHS_TB;
-    Control& YEARS_TB;
-    Control& DAYS_MIRROR_TB;
-
-    Control& DAYS_ROUNDED_TB;
-    Control& HOURS_24_TB;
-    Control& HOURS_FULL;
-    Control& HOURS_LEFT_TB;
-    Control& HOURS_ROUNDED_TB;
-    Control& MINS_60_TB;
-    Control& MINUTES_LEFT_X_60_TB;
-    Control& MINUTES_ROUNDED_X_60_TB;
-    Control& MINUTES_DIFFERENCE_LEFT_TB;
-    Control& MINUTES_DIFFERENCE_ROUNDED_TB;
-    Control& SECS_60_TB;
-    Control& SECONDS_LEFT_TB;
-    Control& SECONDS_ROUNDED_TB;
-    Control& SECONDS_DIFFERENCE_TB;
-    Control& SECONDS_DIFFERENCE_ROUNDED_TB;
-
-    Control& LW_UPTIME_DISPLAY_TEXTBOX;
 
     // Years first, seconds last: the order in which a run writes them.
     std::array<UnitTotal, 7> units_;

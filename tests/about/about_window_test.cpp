@@ -77,7 +77,7 @@ TEST_F(AboutWindowTest, NothingStoredOpensAtTheDefaultsOverTheMainWindow) {
     EXPECT_EQ(about.height(), 4890);
     EXPECT_EQ(about.control("OUTPUT_REPORT_TEXTBOX").text(), kDesignReport);
     EXPECT_EQ(about.control("CREATOR_TEXTBOX").caption(), "Created By Quarn208");
-    EXPECT_EQ(hostEvents(), (Strings{"modal LW_VIZ_ABOUT over LW_VIZ_MAIN"}));
+    EXPECT_EQ(hostEvents(), (Strings{"show LW_VIZ_MAIN", "show LW_VIZ_ABOUT over LW_VIZ_MAIN"}));
     EXPECT_TRUE(saved().empty()) << "opening stores nothing";
     EXPECT_FALSE(h.app().ended());
 }
@@ -122,7 +122,7 @@ TEST_F(AboutWindowTest, ACornerOffEveryScreenOpensAtTheDefaultCorner) {
 TEST_F(AboutWindowTest, TheCloseButtonSavesTheCornerAndReopensThere) {
     h.start();
     Window& about = open();
-    h.app().movedTo(about, 2500.5F, 3100);
+    about.movedTo(2500.5F, 3100);
     h.app().closeWindow(about);
     EXPECT_EQ(h.app().aboutWindow(), nullptr);
     EXPECT_EQ(saved(), (Strings{"ABOUT_Left", "ABOUT_Top"}));
@@ -130,8 +130,8 @@ TEST_F(AboutWindowTest, TheCloseButtonSavesTheCornerAndReopensThere) {
     EXPECT_EQ(stored("ABOUT_Top"), "3100");
     EXPECT_FALSE(stored("ABOUT_Width"));
     EXPECT_FALSE(stored("ABOUT_Height"));
-    EXPECT_EQ(hostEvents(),
-              (Strings{"modal LW_VIZ_ABOUT over LW_VIZ_MAIN", "unloaded LW_VIZ_ABOUT"}));
+    EXPECT_EQ(hostEvents(), (Strings{"show LW_VIZ_MAIN", "show LW_VIZ_ABOUT over LW_VIZ_MAIN",
+                                     "unloaded LW_VIZ_ABOUT"}));
     EXPECT_FALSE(h.app().ended()) << "closing the About window does not end the program";
 
     Window& again = open();
@@ -142,7 +142,7 @@ TEST_F(AboutWindowTest, TheCloseButtonSavesTheCornerAndReopensThere) {
 TEST_F(AboutWindowTest, OkSavesTheCornerThenTheUnloadSavesItAgain) {
     h.start();
     Window& about = open();
-    h.app().movedTo(about, 1500, 1600);
+    about.movedTo(1500, 1600);
     h.app().click(about.control("OK_BUTTON"));
     EXPECT_EQ(h.app().aboutWindow(), nullptr);
     EXPECT_EQ(saved(), (Strings{"ABOUT_Left", "ABOUT_Top", "ABOUT_Left", "ABOUT_Top"}));
@@ -165,7 +165,7 @@ TEST_F(AboutWindowTest, EscapeClosesTheAboutWindowOnlyAndInputToAClosedOneIsIgno
     h.app().click(ok);
     h.app().closeWindow(about);
     EXPECT_EQ(saved().size(), 2U);
-    EXPECT_EQ(hostEvents().size(), 2U);
+    EXPECT_EQ(hostEvents().size(), 3U);
 }
 
 TEST_F(AboutWindowTest, TheAuthorLineShowsTheContactUntilTheWindowIsOpenedAgain) {
@@ -225,7 +225,7 @@ TEST_F(AboutWindowTest, WhileOpenTheMainWindowTakesNoInputButItsTimersRun) {
     EXPECT_EQ(h.control("AlwaysOnTop_TICKBOX").value(), kTicked);
     EXPECT_EQ(h.control("AUTOSTART_TICKBOX").value(), kClear);
     EXPECT_FALSE(h.control("AUTOSTART_TIMER").enabled());
-    EXPECT_EQ(hostEvents(), (Strings{"modal LW_VIZ_ABOUT over LW_VIZ_MAIN"}));
+    EXPECT_EQ(hostEvents(), (Strings{"show LW_VIZ_MAIN", "show LW_VIZ_ABOUT over LW_VIZ_MAIN"}));
     EXPECT_EQ(h.app().aboutWindow(), &about);
     EXPECT_FALSE(h.app().ended());
     EXPECT_TRUE(saved().empty());
@@ -256,15 +256,15 @@ TEST_F(AboutWindowTest, AutoCloseWhileOpenClosesTheAboutWindowFirst) {
     h.start();
     h.runFor(5'000);
     Window& about = open();
-    h.app().movedTo(about, 4000, 4500);
+    about.movedTo(4000, 4500);
     h.runUntil(30'000);
 
     ASSERT_TRUE(h.app().ended());
     EXPECT_EQ(h.app().exitStatus(), 0);
     EXPECT_TRUE(h.platform.failures.reported.empty());
     EXPECT_EQ(h.app().aboutWindow(), nullptr);
-    EXPECT_EQ(hostEvents(), (Strings{"modal LW_VIZ_ABOUT over LW_VIZ_MAIN", "unloaded LW_VIZ_ABOUT",
-                                     "unloaded LW_VIZ_MAIN"}));
+    EXPECT_EQ(hostEvents(), (Strings{"show LW_VIZ_MAIN", "show LW_VIZ_ABOUT over LW_VIZ_MAIN",
+                                     "unloaded LW_VIZ_ABOUT", "unloaded LW_VIZ_MAIN", "end 0"}));
     ASSERT_GE(saved().size(), 4U);
     EXPECT_EQ((Strings{saved().begin(), saved().begin() + 4}),
               (Strings{"ABOUT_Left", "ABOUT_Top", "MAIN_Left", "MAIN_Top"}));

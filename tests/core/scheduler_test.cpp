@@ -137,8 +137,6 @@ TEST_F(SchedulerTest, HandlerSwitchingAnotherTimerTakesEffectWithinTheSameWakeUp
 }
 
 TEST_F(SchedulerTest, FailureStopsEveryTimerReportsAndEndsNonZero) {
-    int ended = -1;
-    dispatcher.onEnd = [&](int status) { ended = status; };
     timer("A").setInterval(100);
     timer("B").setInterval(100);
     timer("A").setEnabled(true);
@@ -148,7 +146,7 @@ TEST_F(SchedulerTest, FailureStopsEveryTimerReportsAndEndsNonZero) {
     EXPECT_TRUE(ticks.empty());  // B was due in the same wake-up, after A
     ASSERT_EQ(reporter.reported.size(), 1U);
     EXPECT_EQ(reporter.reported[0].number(), 11);
-    EXPECT_EQ(ended, Dispatcher::kFailureExitStatus);
+    EXPECT_EQ(dispatcher.exitStatus(), Dispatcher::kFailureExitStatus);
     EXPECT_FALSE(scheduler.nextDueMs().has_value());
     // Nothing runs after the end.
     bool ran = false;

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_definition.h"
 #include "core/runtime_failure.h"
 #include "core/window.h"
+#include "main_window/main_window_definition.h"
 
 namespace lwviz {
 namespace {
@@ -26,25 +26,6 @@ TEST(MainWindowDefinition, HasAllControlsInCreationOrderWithUniqueNames) {
             EXPECT_TRUE(tabIndexes.insert(c.tabIndex).second) << c.name;
         }
     }
-}
-
-TEST(MainWindowDefinition, ControlPanelLiesInsideTheDefaultSizeAndTheWorkingAreaOutside) {
-    // The default outer size less a typical fixed frame and caption: what the load shows.
-    const int clientWidth = 4380 - 2 * 45;
-    const int clientHeight = 2325 - 330 - 45;
-    std::vector<std::string_view> shown;
-    for (const ControlDefinition& c : mainWindowDefinition().controls) {
-        if (c.kind == ControlKind::Timer || !c.visible) {
-            continue;
-        }
-        const bool inside = c.kind == ControlKind::Line
-                                ? c.line.x1 < clientWidth && c.line.y1 < clientHeight
-                                : c.rect.left < clientWidth && c.rect.top < clientHeight;
-        if (inside) {
-            shown.push_back(c.name);
-        }
-    }
-    EXPECT_EQ(shown.size(), 11U);
 }
 
 TEST(MainWindowDefinition, CreatedStateBeforeTheLoad) {

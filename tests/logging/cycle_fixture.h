@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/timer_groups.h"
 #include "support/harness.h"
 
 namespace lwviz::testing {
@@ -27,8 +26,8 @@ protected:
 
     [[nodiscard]] bool engineOn() {
         int on = 0;
-        for (std::string_view timer : kEngineTimers) {
-            on += h().control(timer).enabled() ? 1 : 0;
+        for (const Control* timer : h().app().mainForm().engineTimers) {
+            on += timer->enabled() ? 1 : 0;
         }
         EXPECT_TRUE(on == 0 || on == 6) << on << " of the six engine timers are on";
         return on == 6;

@@ -30,12 +30,13 @@ TEST_F(LoggingCycleTest, UnattendedRunLogsOnceAndClosesAfterTheHold) {
 
     h().runUntil(20999);
     EXPECT_FALSE(h().app().ended());
-    EXPECT_TRUE(h().platform.host.events.empty());
+    EXPECT_EQ(h().platform.host.events, std::vector<std::string>{"show LW_VIZ_MAIN"});
     h().runUntil(21000);
     EXPECT_EQ(h().text("CURRENT_STATUS_LABEL"), "!!! AUTOCLOSING !!!");
     EXPECT_TRUE(h().app().ended());
     EXPECT_EQ(h().app().exitStatus(), 0);
-    EXPECT_EQ(h().platform.host.events, std::vector<std::string>{"unloaded LW_VIZ_MAIN"});
+    EXPECT_EQ(h().platform.host.events,
+              (std::vector<std::string>{"show LW_VIZ_MAIN", "unloaded LW_VIZ_MAIN", "end 0"}));
     EXPECT_TRUE(h().platform.failures.reported.empty());
     EXPECT_EQ(writes(), 1U);
 
@@ -98,7 +99,7 @@ TEST_F(LoggingCycleTest, StopAbortsEachPhaseAndKeepsWhatWasWritten) {
         h().runUntil(60000);
         expectPhase(kAborted);
         EXPECT_FALSE(h().app().ended());
-        EXPECT_TRUE(h().platform.host.events.empty());
+        EXPECT_EQ(h().platform.host.events, std::vector<std::string>{"show LW_VIZ_MAIN"});
         EXPECT_EQ(writes(), c.written);
         EXPECT_EQ(logText(), before);
         EXPECT_EQ(h().text("OUTPUT_REPORT_TEXTBOX"), report);
@@ -154,7 +155,8 @@ TEST_F(LoggingCycleTest, AutoCloseIsDecidedAtTheEndOfTheHold) {
         EXPECT_EQ(h().text("CURRENT_STATUS_LABEL"), "!!! AUTOCLOSING !!!");
         EXPECT_TRUE(h().app().ended());
         EXPECT_EQ(h().app().exitStatus(), 0);
-        EXPECT_EQ(h().platform.host.events, std::vector<std::string>{"unloaded LW_VIZ_MAIN"});
+        EXPECT_EQ(h().platform.host.events,
+                  (std::vector<std::string>{"show LW_VIZ_MAIN", "unloaded LW_VIZ_MAIN", "end 0"}));
     }
     {
         SCOPED_TRACE("greyed counts as unticked, both when written and at the end");

@@ -1,5 +1,3 @@
-#include "logging/log_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "core/runtime_failure.h"
 #include "logging/cycle_fixture.h"
+#include "logging/logging_cycle.h"
 
 namespace lwviz::testing {
 namespace {
@@ -148,12 +147,13 @@ TEST_F(LogWriterTest, FailedWriteEndsTheProgramAndKeepsThePreviousFile) {
 
     h().runUntil(60000);
     EXPECT_EQ(h().platform.failures.reported.size(), 1U);
-    EXPECT_TRUE(h().platform.host.events.empty()) << "ended by the failure, not by the hold";
+    EXPECT_EQ(h().platform.host.events, (std::vector<std::string>{"show LW_VIZ_MAIN", "end 1"}))
+        << "ended by the failure, not by the hold";
     EXPECT_EQ(logText(), previous + "\r\n");
 }
 
 TEST(LogFileName, IsTheProgramNameWithLogExtension) {
-    EXPECT_EQ(LogWriter::logFileName("LW-DODOZU-ZIDADA-V1"), "LW-DODOZU-ZIDADA-V1.LOG");
+    EXPECT_EQ(LoggingCycle::logFileName("LW-DODOZU-ZIDADA-V1"), "LW-DODOZU-ZIDADA-V1.LOG");
 }
 
 }  // namespace

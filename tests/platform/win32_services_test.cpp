@@ -16,12 +16,10 @@
 #include "platform/win32/ansi_log_file.h"
 #include "platform/win32/clocks.h"
 #include "platform/win32/locale_wall_clock.h"
-#include "platform/win32/message_box_reporter.h"
 #include "platform/win32/module_program_info.h"
 #include "platform/win32/process_environment.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/text_encoding.h"
-#include "platform/win32/twips.h"
 
 namespace lwviz::win32 {
 namespace {
@@ -217,19 +215,6 @@ TEST(Win32WallClock, DateAndTimeFollowTheUserLocale) {
     EXPECT_GE(time.size(), 7U) << time;
     EXPECT_EQ(time.find('\0'), std::string::npos);
     EXPECT_EQ(date.find('\0'), std::string::npos);
-}
-
-TEST(Win32Failures, MessageNamesNumberAndDescription) {
-    EXPECT_EQ(failureMessage(RuntimeFailure::typeMismatch()),
-              "Run-time error '13':\n\nType mismatch");
-}
-
-TEST(Win32Twips, FifteenPerPixelAt96DpiAndTenAt144) {
-    EXPECT_EQ(twipsToPixels(4380, 96), 292);
-    EXPECT_EQ(twipsToPixels(4380, 144), 438);
-    EXPECT_EQ(twipsToPixels(1000, 96), 67);  // 66.67 rounds to the nearest pixel
-    EXPECT_FLOAT_EQ(pixelsToTwips(67, 96), 1005);
-    EXPECT_FLOAT_EQ(pixelsToTwips(100, 144), 1000);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "about/about_window_definition.h"
 #include "qt_program.h"
 #include "ui/qt/model_to_qt.h"
-#include "ui/qt/x11_window_manager.h"
 
 namespace lwviz::testing {
 namespace {
@@ -35,7 +34,7 @@ TEST(QtAboutWindowLayout, EveryControlSitsWhereItsDesignSaysAndLooksTheWay) {
         SCOPED_TRACE(std::string(design.name));
         QWidget* widget = about.widgetFor(design.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), qt::toPixels(design.rect));
+        EXPECT_EQ(widget->geometry(), qt::toQRect(toPixels(design.rect, kStandardDpi)));
         EXPECT_TRUE(widget->isVisible());
         if (design.backColor == kBlack) {
             // Arial 9.75 pt: 13 pixels at 96 dpi, in Arial or a face with its metrics.
@@ -62,7 +61,7 @@ TEST(QtAboutWindowLayout, TheGrabbedImageShowsGreenOnBlackBannersOverTheDialogFa
     ASSERT_FALSE(image.isNull());
 
     // Inside the author banner, clear of its border: black, with green letters somewhere.
-    const QRect creator = qt::toPixels(Rect{120, 600, 5415, 375});
+    const QRect creator = qt::toQRect(toPixels(Rect{120, 600, 5415, 375}, kStandardDpi));
     EXPECT_EQ(image.pixelColor(creator.left() + 3, creator.center().y()), QColor(Qt::black));
     int green = 0;
     for (int x = creator.left(); x <= creator.right(); ++x) {
@@ -73,7 +72,7 @@ TEST(QtAboutWindowLayout, TheGrabbedImageShowsGreenOnBlackBannersOverTheDialogFa
     }
     EXPECT_GT(green, 50) << "no green caption drawn in the author banner";
     // Between the banners and the report box lies the dialog face, not black.
-    EXPECT_NE(image.pixelColor(4, qt::twipsToPixels(1500)), QColor(Qt::black));
+    EXPECT_NE(image.pixelColor(4, twipsToPixels(1500, kStandardDpi)), QColor(Qt::black));
 }
 
 TEST(QtAboutWindowLayout, TheReportShowsTheLastEntryLineByLineAndEscapeCloses) {
@@ -94,19 +93,6 @@ TEST(QtAboutWindowLayout, TheReportShowsTheLastEntryLineByLineAndEscapeCloses) {
     EXPECT_EQ(program.app().aboutWindow(), nullptr);
     EXPECT_EQ(program.platform.settings.value("LW-DODOZU-ZIDADA-V1", "ABOUT_Left"), "1000");
     EXPECT_FALSE(program.app().ended());
-}
-
-TEST(QtWindowManagerChoice, WithoutX11OnlyTheOwnWindowsAreKeptOnTopAndThatIsSaid) {
-    ASSERT_NE(QGuiApplication::platformName(), "xcb") << "this test runs offscreen";
-    ::testing::internal::CaptureStderr();
-    const std::unique_ptr<WindowManager> manager = qt::makeWindowManager();
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(dynamic_cast<qt::X11WindowManager*>(manager.get()), nullptr);
-    EXPECT_NE(said.find("other programs' windows are left alone"), std::string::npos) << said;
-    // No focused window here: nothing to report, and a null handle is left alone.
-    EXPECT_EQ(manager->foregroundWindow(), 0U);
-    manager->removeTopmost(0);
-    manager->makeTopmost(0);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "support/harness.h"
+
 namespace lwviz::testing {
 
 bool processEventsUntil(const std::function<bool()>& done) {
@@ -21,7 +23,8 @@ QtProgram::QtProgram(SettingsStore* settings)
 
 qt::WindowView& QtProgram::start() {
     app_ = std::make_unique<Application>(services_);
-    if (!frontEnd.open(*app_)) {
+    frontEnd.open(*app_);
+    if (app_->ended()) {
         throw std::runtime_error("the program ended during start-up");
     }
     if (!QTest::qWaitForWindowExposed(&mainView())) {
@@ -31,17 +34,7 @@ qt::WindowView& QtProgram::start() {
 }
 
 void QtProgram::runFor(std::int64_t ms) {
-    const std::int64_t until = platform.clock.now + ms;
-    while (!app_->ended()) {
-        const std::optional<std::int64_t> due = app_->nextDueMs();
-        if (!due || *due > until) {
-            break;
-        }
-        platform.clock.now = *due;
-        app_->fireDueTimers();
-        frontEnd.afterEvent();
-    }
-    platform.clock.now = std::max(platform.clock.now, until);
+    runVirtualTime(*app_, platform.clock, platform.clock.now + ms);
 }
 
 qt::WindowView& QtProgram::mainView() {

@@ -23,7 +23,7 @@ public:
 
     // Loads and shows the main window and waits until it is on the (offscreen) screen.
     qt::WindowView& start();
-    // Advances the virtual clock by `ms`, fires what fell due and redraws, as the event loop does.
+    // Advances the virtual clock by `ms`, waking the program at each due time.
     void runFor(std::int64_t ms);
 
     [[nodiscard]] Application& app() { return *app_; }
@@ -37,7 +37,7 @@ public:
     [[nodiscard]] QWidget& widget(std::string_view name);
 
     FakePlatform platform;
-    qt::QtFrontEnd frontEnd{platform.clock};
+    qt::QtFrontEnd frontEnd;
 
 private:
     Services services_;

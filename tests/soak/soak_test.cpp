@@ -18,12 +18,13 @@
 #include <vector>
 
 #include "app/application.h"
-#include "support/fakes.h"
+#include "support/harness.h"
 
 namespace lwviz {
 namespace {
 
 using testing::FakePlatform;
+using testing::runVirtualTime;
 
 constexpr std::uint64_t kSecondMs = 1000;
 constexpr std::uint64_t kMinuteMs = 60 * kSecondMs;
@@ -126,8 +127,7 @@ protected:
         ASSERT_TRUE(due.has_value()) << "nothing armed at " << platform.clock.now;
         lineBefore_ = display();
         const std::uint64_t readsBefore = ticks.reads;
-        platform.clock.now = *due;
-        app->fireDueTimers();
+        runVirtualTime(*app, platform.clock, *due);
         ++wakeUps;
         ASSERT_TRUE(platform.failures.reported.empty())
             << platform.failures.reported.front().description();

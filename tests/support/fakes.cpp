@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
-#include "app/program_settings.h"
+#include "core/twips.h"
+#include "main_window/program_settings.h"
 
 namespace lwviz::testing {
 
@@ -61,8 +62,15 @@ NativeWindow RecordingWindowHost::nativeHandle(const Window& window) {
     return found == handles.end() ? 0 : found->second;
 }
 
-void RecordingWindowHost::showModal(Window& window, Window& owner) {
-    events.push_back("modal " + std::string(window.name()) + " over " + std::string(owner.name()));
+void RecordingWindowHost::show(Window& window, Window* owner) {
+    events.push_back("show " + std::string(window.name()) +
+                     (owner != nullptr ? " over " + std::string(owner->name()) : ""));
+    place(window);
+}
+
+void RecordingWindowHost::place(Window& window) {
+    window.layout().fit(twipsToPixels(window.width(), kStandardDpi),
+                        twipsToPixels(window.height(), kStandardDpi), kStandardDpi);
 }
 
 void RecordingWindowHost::unloaded(Window& window) {

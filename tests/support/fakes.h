@@ -11,8 +11,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/services.h"
 #include "core/runtime_failure.h"
+#include "core/services.h"
 
 namespace lwviz::testing {
 
@@ -128,19 +128,43 @@ public:
 
 class RecordingFailureReporter final : public FailureReporter {
 public:
-    void report(const RuntimeFailure& failure) override { reported.push_back(failure); }
+    void report(const RuntimeFailure& failure) override {
+        reported.push_back(failure);
+        if (whileReporting) {
+            whileReporting();
+        }
+    }
     std::vector<RuntimeFailure> reported;
+    // Runs while the report is "on the screen".
+    std::function<void()> whileReporting;
 };
 
+// A front-end that draws nothing and records what the program asked of it. It fits a shown
+// window's layout to its outer size, as a front-end without a frame would.
 class RecordingWindowHost final : public WindowHost {
 public:
-    [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
-    void showModal(Window& window, Window& owner) override;
+    void show(Window& window, Window* owner) override;
+    void apply(Control& /*control*/, std::uint8_t /*changes*/) override { ++applied; }
+    void place(Window& window) override;
     void unloaded(Window& window) override;
+    void wakeAfter(std::optional<std::int64_t> milliseconds) override { wake = milliseconds; }
+    void end(int status) override { events.push_back("end " + std::to_string(status)); }
+    [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
-    std::vector<std::string> events;  // "modal LW_VIZ_ABOUT", "unloaded LW_VIZ_MAIN"
+    // "show LW_VIZ_MAIN", "show LW_VIZ_ABOUT over LW_VIZ_MAIN", "unloaded LW_VIZ_ABOUT", "end 0"
+    std::vector<std::string> events;
+    int applied = 0;                   // property changes drawn
+    std::optional<std::int64_t> wake;  // the timer as last armed
     std::map<std::string, NativeWindow, std::less<>> handles{{"LW_VIZ_MAIN", 0x1001},
                                                              {"LW_VIZ_ABOUT", 0x2002}};
+};
+
+// The ports a test puts in place of the fakes: a front-end's own window host, a tick counter
+// that counts its readings, a real settings store.
+struct PortReplacements {
+    TickCounter* tickCounter = nullptr;
+    SettingsStore* settings = nullptr;
+    WindowHost* host = nullptr;
 };
 
 // All fakes together, as the Services the application takes.
@@ -155,28 +179,21 @@ struct FakePlatform {
     FakeScreens screens;
     RecordingFailureReporter failures;
     RecordingWindowHost host;
-    Services services{clock,   clock,         wallClock, environment, program, settings,
-                      logFile, windowManager, screens,   failures,    host};
+    Services services = servicesWith(PortReplacements{});
 
-    // The ports a test puts in place of the fakes: a front-end's own window host, a tick
-    // counter that counts its readings, a real settings store.
-    struct Replacements {
-        TickCounter* tickCounter = nullptr;
-        SettingsStore* settings = nullptr;
-        WindowHost* host = nullptr;
-    };
-    [[nodiscard]] Services servicesWith(Replacements replaced) {
-        return Services{replaced.tickCounter != nullptr ? *replaced.tickCounter : clock,
-                        clock,
-                        wallClock,
-                        environment,
-                        program,
-                        replaced.settings != nullptr ? *replaced.settings : settings,
-                        logFile,
-                        windowManager,
-                        screens,
-                        failures,
-                        replaced.host != nullptr ? *replaced.host : host};
+    [[nodiscard]] Services servicesWith(PortReplacements replaced) {
+        return Services{
+            .tickCounter = replaced.tickCounter != nullptr ? *replaced.tickCounter : clock,
+            .clock = clock,
+            .wallClock = wallClock,
+            .environment = environment,
+            .program = program,
+            .settings = replaced.settings != nullptr ? *replaced.settings : settings,
+            .logFile = logFile,
+            .windowManager = windowManager,
+            .screens = screens,
+            .failures = failures,
+            .host = replaced.host != nullptr ? *replaced.host : host};
     }
 };
 

@@ -1,25 +1,25 @@
 #include "support/harness.h"
 
+#include <algorithm>
+
 namespace lwviz::testing {
+
+void runVirtualTime(Application& app, VirtualClock& clock, std::int64_t until) {
+    while (!app.ended()) {
+        const std::optional<std::int64_t> due = app.nextDueMs();
+        if (!due || *due > until) {
+            break;
+        }
+        clock.now = *due;
+        app.wake();
+    }
+    clock.now = std::max(clock.now, until);
+}
 
 Application& Harness::start() {
     app_ = std::make_unique<Application>(platform.services);
     app_->start();
     return *app_;
-}
-
-void Harness::runUntil(std::int64_t ms) {
-    while (!app_->ended()) {
-        const std::optional<std::int64_t> due = app_->nextDueMs();
-        if (!due || *due > ms) {
-            break;
-        }
-        platform.clock.now = *due;
-        app_->fireDueTimers();
-    }
-    if (platform.clock.now < ms) {
-        platform.clock.now = ms;
-    }
 }
 
 }  // namespace lwviz::testing

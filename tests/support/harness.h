@@ -9,6 +9,10 @@
 
 namespace lwviz::testing {
 
+// Advances the virtual clock to `until`, waking the application at each due time as its
+// front-end's timer would.
+void runVirtualTime(Application& app, VirtualClock& clock, std::int64_t until);
+
 // The application on fake ports, driven in virtual time.
 class Harness {
 public:
@@ -18,9 +22,7 @@ public:
     Application& start();
     Application& app() { return *app_; }
 
-    // Advances virtual time to `ms`, firing every timer that falls due on the way, each at its
-    // own due time.
-    void runUntil(std::int64_t ms);
+    void runUntil(std::int64_t ms) { runVirtualTime(*app_, platform.clock, ms); }
     void runFor(std::int64_t ms) { runUntil(platform.clock.now + ms); }
 
     Control& control(std::string_view name) { return app_->mainWindow().control(name); }

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_form.h"
 #include "core/dispatcher.h"
 #include "core/scheduler.h"
+#include "main_window/main_form.h"
 #include "support/fakes.h"
 #include "uptime/uptime_engine.h"
 

@@ -52,7 +52,6 @@ std::string toUtf8(const std::string& text, const std::string& codeset) {
     }
     const iconv_t converter = iconv_open("UTF-8", codeset.c_str());
     // iconv_open's documented failure value.
-    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return text;
     }

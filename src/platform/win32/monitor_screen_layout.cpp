@@ -4,12 +4,12 @@
 // After windows.h, which it needs.
 #include <shellscalingapi.h>
 
-#include "platform/win32/twips.h"
+#include "core/twips.h"
 
 namespace lwviz::win32 {
 namespace {
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*rect*/, LPARAM data) {
-    auto& areas = *reinterpret_cast<std::vector<ScreenRect>*>(data);  // NOLINT
+    auto& areas = *reinterpret_cast<std::vector<ScreenRect>*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoW(monitor, &info) == 0) {
@@ -30,7 +30,7 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*rect*/, LPARAM d
 
 std::vector<ScreenRect> MonitorScreenLayout::screens() {
     std::vector<ScreenRect> areas;
-    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&areas));  // NOLINT
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&areas));
     return areas;
 }
 

@@ -8,12 +8,12 @@ constexpr UINT kKeepPlaceAndSize = SWP_NOSIZE | SWP_NOMOVE;
 static_assert(kKeepPlaceAndSize == 3);
 
 HWND handleOf(NativeWindow window) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));  // NOLINT
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
 }
 }  // namespace
 
 NativeWindow StackingWindowManager::foregroundWindow() {
-    return reinterpret_cast<std::uintptr_t>(GetForegroundWindow());  // NOLINT
+    return reinterpret_cast<std::uintptr_t>(GetForegroundWindow());
 }
 
 void StackingWindowManager::removeTopmost(NativeWindow window) {

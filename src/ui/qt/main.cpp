@@ -4,13 +4,12 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/services.h"
 #include "platform/posix/posix_services.h"
+#include "platform/qt/qt_failure_reporter.h"
+#include "platform/qt/qt_screen_layout.h"
 #include "platform/qt/qt_settings_store.h"
-#include "ui/qt/qt_failure_reporter.h"
+#include "platform/qt/x11_window_manager.h"
 #include "ui/qt/qt_front_end.h"
-#include "ui/qt/qt_screen_layout.h"
-#include "ui/qt/x11_window_manager.h"
 
 int main(int argc, char* argv[]) {
     // Arguments are ignored; Qt only sees its own (-platform, ...).
@@ -22,10 +21,18 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<lwviz::WindowManager> windowManager = lwviz::qt::makeWindowManager();
     lwviz::qt::QtScreenLayout screens;
     lwviz::qt::QtFailureReporter failures;
-    lwviz::qt::QtFrontEnd frontEnd(os.clock);
-    lwviz::Services services{os.tickCounter, os.clock, os.wallClock, os.environment,
-                             os.program,     settings, os.logFile,   *windowManager,
-                             screens,        failures, frontEnd};
+    lwviz::qt::QtFrontEnd frontEnd;
+    lwviz::Services services{.tickCounter = os.tickCounter,
+                             .clock = os.clock,
+                             .wallClock = os.wallClock,
+                             .environment = os.environment,
+                             .program = os.program,
+                             .settings = settings,
+                             .logFile = os.logFile,
+                             .windowManager = *windowManager,
+                             .screens = screens,
+                             .failures = failures,
+                             .host = frontEnd};
     lwviz::Application application(services);
     return frontEnd.run(application);
 }

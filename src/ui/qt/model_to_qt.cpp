@@ -7,23 +7,6 @@
 
 namespace lwviz::qt {
 
-int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-float pixelsToTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
-
-QRect toPixels(const Rect& twips) {
-    return {twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
-            twipsToPixels(twips.height)};
-}
-
-QRect toPixels(const LinePoints& twips) {
-    const int left = twipsToPixels(std::min(twips.x1, twips.x2));
-    const int top = twipsToPixels(std::min(twips.y1, twips.y2));
-    const int right = twipsToPixels(std::max(twips.x1, twips.x2));
-    const int bottom = twipsToPixels(std::max(twips.y1, twips.y2));
-    return {left, top, std::max(1, right - left + 1), std::max(1, bottom - top + 1)};
-}
-
 QColor toQColor(Colour colour) {
     return QColor::fromRgb(static_cast<int>(colour & 0xFFU),
                            static_cast<int>((colour >> 8U) & 0xFFU),

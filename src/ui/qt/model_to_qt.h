@@ -1,24 +1,20 @@
 #pragma once
 
-// How the window model's units become Qt's: twips to device-independent pixels, packed
-// colours to QColor, the design fonts to fonts installed here.
+// How the window model's values become Qt's: packed colours to QColor, the design fonts to
+// fonts installed here, pixel rectangles to QRect.
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
 
 #include "core/control.h"
+#include "core/twips.h"
 
 namespace lwviz::qt {
 
-// 1440 twips to the inch, 96 device-independent pixels to the inch.
-inline constexpr double kTwipsPerPixel = 15.0;
-
-[[nodiscard]] int twipsToPixels(double twips);
-[[nodiscard]] float pixelsToTwips(int pixels);
-[[nodiscard]] QRect toPixels(const Rect& twips);
-// The bounding rectangle of a line, at least one pixel wide and high.
-[[nodiscard]] QRect toPixels(const LinePoints& twips);
+[[nodiscard]] inline QRect toQRect(const PixelRect& r) {
+    return {r.left, r.top, r.width(), r.height()};
+}
 
 // 0x00BBGGRR as a QColor.
 [[nodiscard]] QColor toQColor(Colour colour);

@@ -18,22 +18,20 @@
 namespace lwviz::qt {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// While a window is mapped the window manager and Qt exchange a few positions before the
+// final one; only where the window comes to rest counts.
+constexpr int kMoveSettleMs = 100;
 
 // The frame the window manager draws around a window is known only once the window is on the
 // screen; until then the last frame seen is the best guess (first of all, a classic frame of
 // 3 pixels with a 19 pixel title bar).
-constexpr int kMoveSettleMs = 100;
-
 QMargins& lastFrameSeen() {
     static QMargins frame{3, 22, 3, 3};
     return frame;
 }
 
-Qt::WindowFlags flagsFor(const WindowStyle& style, bool hasOwner) {
-    Qt::WindowFlags flags = hasOwner ? Qt::Dialog : Qt::Window;
+Qt::WindowFlags flagsFor(const WindowStyle& style, bool dialog) {
+    Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
              Qt::WindowCloseButtonHint;
     if (style.minimizeButton) {
@@ -45,82 +43,49 @@ Qt::WindowFlags flagsFor(const WindowStyle& style, bool hasOwner) {
     return flags;
 }
 
-QRect boundsOf(const Control& control) {
-    if (control.kind() == ControlKind::Line) {
-        return toPixels(control.definition().line);
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void setColours(QWidget* widget, Colour colour, std::initializer_list<QPalette::ColorRole> roles) {
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : roles) {
+        palette.setColor(role, toQColor(colour));
     }
-    return toPixels(control.definition().rect);
-}
-
-void setBackground(QWidget* widget, Colour colour) {
-    QPalette palette = widget->palette();
-    const QColor qcolour = toQColor(colour);
-    palette.setColor(QPalette::Window, qcolour);
-    palette.setColor(QPalette::Base, qcolour);
-    palette.setColor(QPalette::Button, qcolour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setForeground(QWidget* widget, Colour colour) {
-    QPalette palette = widget->palette();
-    const QColor qcolour = toQColor(colour);
-    palette.setColor(QPalette::WindowText, qcolour);
-    palette.setColor(QPalette::Text, qcolour);
-    palette.setColor(QPalette::ButtonText, qcolour);
     widget->setPalette(palette);
 }
 
-// A multi-line box breaks its text at CR LF; Qt wants plain line feeds.
-QString multiLineText(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return result;
+Qt::Alignment alignmentOf(const ControlDefinition& definition, Qt::Alignment vertical) {
+    return (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
+           vertical;
 }
 
 }  // namespace
 
-WindowView::WindowView(Window& window, ViewInput& input, QWidget* owner)
-    : QWidget(owner, flagsFor(window.definition().style, owner != nullptr)),
+WindowView::WindowView(Window& window, Application& app, WindowView* owner)
+    : QWidget(nullptr, flagsFor(window.definition().style, owner != nullptr)),
       window_(window),
-      input_(input) {
+      app_(app),
+      widgets_(window.controls().size(), nullptr) {
     const WindowDefinition& definition = window.definition();
     setWindowTitle(toQString(definition.caption));
     setWindowIcon(lwIcon());
     setFont(toQFont(definition.font));
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    if (owner != nullptr) {
+        // Modal but not blocking: the event loop, and with it the owner's timers, keep running.
+        setWindowModality(Qt::ApplicationModal);
+        winId();
+        windowHandle()->setTransientParent(owner->windowHandle());
+    }
     moveSettled_.setSingleShot(true);
     moveSettled_.setInterval(kMoveSettleMs);
     connect(&moveSettled_, &QTimer::timeout, this, [this] { reportPosition(); });
-
-    for (Control& control : window.controls()) {
-        if (control.kind() == ControlKind::Timer) {
-            continue;  // never drawn
-        }
-        index_.emplace(&control, controls_.size());
-        controls_.push_back({&control, nullptr});
-    }
-    // The view starts from the model as it is now; older changes are already in it.
-    window.drainChangedControls([](Control& /*control*/) {});
-    static_cast<void>(window.takeGeometryChanged());
-    applyGeometry();
+    place();
 }
 
 void WindowView::present() {
-    // The focus goes to the enabled control with the lowest TabIndex that can take it.
-    std::vector<const Shown*> focusable;
-    for (const Shown& shown : controls_) {
-        if (shown.widget != nullptr && (shown.widget->focusPolicy() & Qt::TabFocus) != 0 &&
-            shown.control->enabled()) {
-            focusable.push_back(&shown);
-        }
-    }
-    const auto first =
-        std::min_element(focusable.begin(), focusable.end(), [](const Shown* a, const Shown* b) {
-            return a->control->definition().tabIndex < b->control->definition().tabIndex;
-        });
-    if (first != focusable.end()) {
-        (*first)->widget->setFocus(Qt::OtherFocusReason);
+    if (const Control* first = window_.layout().firstFocus()) {
+        widgets_[first->index()]->setFocus(Qt::OtherFocusReason);
     }
     show();
     if (QWindow* handle = windowHandle()) {
@@ -128,25 +93,16 @@ void WindowView::present() {
     }
 }
 
-void WindowView::refresh() {
-    window_.drainChangedControls([this](Control& control) {
-        const auto found = index_.find(&control);
-        if (found == index_.end()) {
-            return;
-        }
-        if (QWidget* widget = controls_[found->second].widget) {
-            render(control, widget, control.changes());
-        }
-    });
-    if (window_.takeGeometryChanged()) {
-        applyGeometry();
+void WindowView::apply(const Control& control, unsigned changes) {
+    if (QWidget* widget = widgets_[control.index()]) {
+        render(control, widget, changes);
     }
 }
 
 QWidget* WindowView::widgetFor(std::string_view name) const {
-    for (const Shown& shown : controls_) {
-        if (shown.control->name() == name) {
-            return shown.widget;
+    for (const Control& control : window_.controls()) {
+        if (control.name() == name) {
+            return widgets_[control.index()];
         }
     }
     return nullptr;
@@ -154,9 +110,9 @@ QWidget* WindowView::widgetFor(std::string_view name) const {
 
 std::vector<std::string> WindowView::shownControls() const {
     std::vector<std::string> names;
-    for (const Shown& shown : controls_) {
-        if (shown.widget != nullptr) {
-            names.emplace_back(shown.control->name());
+    for (const Control& control : window_.controls()) {
+        if (widgets_[control.index()] != nullptr) {
+            names.emplace_back(control.name());
         }
     }
     return names;
@@ -169,21 +125,23 @@ QMargins WindowView::frame() const {
     return lastFrameSeen();
 }
 
-void WindowView::applyGeometry() {
+void WindowView::place() {
     const QMargins margins = frame();
     usedFrame_ = margins;
-    const int outerWidth = twipsToPixels(window_.width());
-    const int outerHeight = twipsToPixels(window_.height());
-    const QSize client(std::max(1, outerWidth - margins.left() - margins.right()),
-                       std::max(1, outerHeight - margins.top() - margins.bottom()));
+    const QSize client(std::max(1, twipsToPixels(window_.width(), kStandardDpi) - margins.left() -
+                                       margins.right()),
+                       std::max(1, twipsToPixels(window_.height(), kStandardDpi) - margins.top() -
+                                       margins.bottom()));
     if (window_.definition().style.fixedBorder) {
         setFixedSize(client);
     } else {
         resize(client);
     }
     // A top-level widget's position is that of its outer frame.
-    move(twipsToPixels(window_.left()), twipsToPixels(window_.top()));
-    syncWidgets();
+    move(twipsToPixels(window_.left(), kStandardDpi), twipsToPixels(window_.top(), kStandardDpi));
+    if (window_.layout().fit(client.width(), client.height(), kStandardDpi)) {
+        syncWidgets();
+    }
 }
 
 // Once the window manager has framed the window, the client area is what its frame leaves of
@@ -197,7 +155,7 @@ void WindowView::settleFrame() {
     const QMargins margins = handle->frameMargins();
     lastFrameSeen() = margins;
     if (margins != usedFrame_) {
-        applyGeometry();
+        place();
     }
 }
 
@@ -216,8 +174,6 @@ void WindowView::resizeEvent(QResizeEvent* event) {
 void WindowView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     settleFrame();
-    // While a window is mapped the window manager and Qt exchange a few positions before the
-    // final one; only where the window comes to rest counts.
     if (!detached_) {
         moveSettled_.start();
     }
@@ -225,15 +181,10 @@ void WindowView::moveEvent(QMoveEvent* event) {
 
 void WindowView::reportPosition() {
     moveSettled_.stop();
-    if (detached_ || !frameKnown_) {
-        return;
+    if (frameKnown_) {
+        const QPoint corner = frameGeometry().topLeft();
+        forward([&] { app_.moved(window_, corner.x(), corner.y(), isMinimized()); });
     }
-    const QPoint corner = frameGeometry().topLeft();
-    // Where the program put the window already: keep its exact twips.
-    if (corner == QPoint(twipsToPixels(window_.left()), twipsToPixels(window_.top()))) {
-        return;
-    }
-    input_.moved(window_, pixelsToTwips(corner.x()), pixelsToTwips(corner.y()));
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
@@ -246,104 +197,62 @@ void WindowView::closeEvent(QCloseEvent* event) {
     }
     // The program decides; an unload takes the view away.
     event->ignore();
-    input_.closeRequested(window_);
+    app_.closeWindow(window_);
 }
 
 void WindowView::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        pressButton(ButtonRole::Default);
-        return;
-    }
-    if (plain && event->key() == Qt::Key_Escape) {
-        pressButton(ButtonRole::Cancel);
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void WindowView::pressButton(ButtonRole role) {
-    if (detached_) {
-        return;
-    }
-    for (const Shown& shown : controls_) {
-        Control& control = *shown.control;
-        if (control.kind() == ControlKind::CommandButton && control.definition().role == role &&
-            control.enabled()) {
-            input_.clicked(control);
-            return;
-        }
-    }
-    if (role == ButtonRole::Cancel) {
-        input_.escapePressed(window_);
+        forward([this] { app_.enterKey(window_); });
+    } else if (plain && event->key() == Qt::Key_Escape) {
+        forward([this] { app_.escapeKey(window_); });
+    } else {
+        QWidget::keyPressEvent(event);
     }
 }
 
 void WindowView::syncWidgets() {
-    const QRect client(QPoint(0, 0), size());
-    bool changed = false;
-    for (Shown& shown : controls_) {
-        const bool wanted = shown.control->visible() && client.intersects(boundsOf(*shown.control));
-        if (wanted && shown.widget == nullptr) {
-            shown.widget = createWidget(*shown.control);
-            changed = true;
-        } else if (!wanted && shown.widget != nullptr) {
-            delete shown.widget;
-            shown.widget = nullptr;
-            changed = true;
+    const WindowLayout& layout = window_.layout();
+    for (Control& control : window_.controls()) {
+        QWidget*& widget = widgets_[control.index()];
+        if (layout.drawn(control) && widget == nullptr) {
+            widget = createWidget(control);
+        } else if (!layout.drawn(control) && widget != nullptr) {
+            delete widget;
+            widget = nullptr;
         }
-    }
-    if (changed) {
-        orderFocus();
-    }
-}
-
-void WindowView::orderFocus() {
-    std::vector<const Shown*> chain;
-    for (const Shown& shown : controls_) {
-        if (shown.widget == nullptr) {
-            continue;
-        }
-        const ControlKind kind = shown.control->kind();
         // Labels and lines lie under every other control.
-        if (kind == ControlKind::Label || kind == ControlKind::Line) {
-            shown.widget->lower();
-        } else if ((shown.widget->focusPolicy() & Qt::TabFocus) != 0) {
-            chain.push_back(&shown);
+        if (widget != nullptr && !WindowLayout::takesFocus(control)) {
+            widget->lower();
         }
     }
-    std::stable_sort(chain.begin(), chain.end(), [](const Shown* a, const Shown* b) {
-        return a->control->definition().tabIndex < b->control->definition().tabIndex;
-    });
+    const std::vector<Control*>& chain = layout.tabChain();
     for (std::size_t i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1]->widget, chain[i]->widget);
+        QWidget::setTabOrder(widgets_[chain[i - 1]->index()], widgets_[chain[i]->index()]);
     }
 }
 
 QWidget* WindowView::createWidget(Control& control) {
     const ControlDefinition& definition = control.definition();
+    const PixelRect bounds = pixelBounds(control, kStandardDpi);
     QWidget* widget = nullptr;
     switch (control.kind()) {
         case ControlKind::Label: {
             auto* label = new LabelWidget(this);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
-            label->setAlignment(
-                (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
-                Qt::AlignTop);
+            label->setAlignment(alignmentOf(definition, Qt::AlignTop));
             if (definition.border == Border::FixedSingle) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
             label->onDoubleClick = [this, &control] {
-                if (!detached_) {
-                    input_.doubleClicked(control);
-                }
+                forward([&] { app_.doubleClick(control); });
             };
             widget = label;
             break;
         }
-        case ControlKind::TextBox: {
+        case ControlKind::TextBox:
             if (definition.multiLine) {
                 auto* box = new QPlainTextEdit(this);
                 box->setReadOnly(true);
@@ -356,50 +265,36 @@ QWidget* WindowView::createWidget(Control& control) {
                 widget = box;
             } else {
                 auto* box = new QLineEdit(this);
-                // The working area's cells take typing: the engine reads what the user typed
-                // at its next run.
                 box->setReadOnly(definition.readOnly);
+                box->setAlignment(alignmentOf(definition, Qt::AlignVCenter));
                 connect(box, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
-                    if (!detached_) {
-                        input_.typed(control, text.toStdString());
-                    }
+                    forward([&] { app_.typed(control, text.toStdString()); });
                 });
-                box->setAlignment(
-                    (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
-                    Qt::AlignVCenter);
                 widget = box;
             }
             break;
-        }
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(this);
             button->setAutoDefault(true);
             button->setDefault(definition.role == ButtonRole::Default);
-            connect(button, &QPushButton::clicked, this, [this, &control] {
-                if (!detached_) {
-                    input_.clicked(control);
-                }
-            });
+            connect(button, &QPushButton::clicked, this,
+                    [this, &control] { forward([&] { app_.click(control); }); });
             widget = button;
             break;
         }
         case ControlKind::TickBox: {
             auto* box = new TickBoxWidget(this);
-            connect(box, &QCheckBox::clicked, this, [this, &control] {
-                if (!detached_) {
-                    input_.clicked(control);
-                }
-            });
+            connect(box, &QCheckBox::clicked, this,
+                    [this, &control] { forward([&] { app_.click(control); }); });
             widget = box;
             break;
         }
         case ControlKind::Line: {
             const LinePoints& line = definition.line;
-            const QRect bounds = toPixels(line);
-            const QPoint from(twipsToPixels(line.x1) - bounds.left(),
-                              twipsToPixels(line.y1) - bounds.top());
-            const QPoint to(twipsToPixels(line.x2) - bounds.left(),
-                            twipsToPixels(line.y2) - bounds.top());
+            const QPoint from(twipsToPixels(line.x1, kStandardDpi) - bounds.left,
+                              twipsToPixels(line.y1, kStandardDpi) - bounds.top);
+            const QPoint to(twipsToPixels(line.x2, kStandardDpi) - bounds.left,
+                            twipsToPixels(line.y2, kStandardDpi) - bounds.top);
             widget = new LineWidget(QLine(from, to), this);
             break;
         }
@@ -410,9 +305,10 @@ QWidget* WindowView::createWidget(Control& control) {
         widget->setFont(toQFont(*definition.font));
     }
     if (definition.foreColor) {
-        setForeground(widget, *definition.foreColor);
+        setColours(widget, *definition.foreColor,
+                   {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
     }
-    widget->setGeometry(boundsOf(control));
+    widget->setGeometry(toQRect(bounds));
     render(control, widget, kChangedText | kChangedBackColor | kChangedEnabled | kChangedValue);
     widget->show();
     return widget;
@@ -421,46 +317,37 @@ QWidget* WindowView::createWidget(Control& control) {
 void WindowView::render(const Control& control, QWidget* widget, unsigned changes) {
     if ((changes & kChangedText) != 0) {
         const QString text = QString::fromStdString(control.text());
-        switch (control.kind()) {
-            case ControlKind::Label:
-                static_cast<QLabel*>(widget)->setText(text);
-                break;
-            case ControlKind::TextBox:
-                if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-                    box->setPlainText(multiLineText(control.text()));
-                } else {
-                    auto* line = static_cast<QLineEdit*>(widget);
-                    // A box the user is typing into already shows its text; leave the cursor.
-                    if (line->text() != text) {
-                        line->setText(text);
-                        // Show the start of a text wider than the box, not its end.
-                        line->setCursorPosition(0);
-                    }
-                }
-                break;
-            case ControlKind::CommandButton:
-            case ControlKind::TickBox:
-                static_cast<QAbstractButton*>(widget)->setText(text);
-                break;
-            case ControlKind::Timer:
-            case ControlKind::Line:
-                break;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(text);
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+            // A multi-line box breaks its text at CR LF; Qt wants plain line feeds.
+            box->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        } else if (auto* line = qobject_cast<QLineEdit*>(widget);
+                   line != nullptr && line->text() != text) {
+            // A box the user is typing into already shows its text; leave the cursor. Show the
+            // start of a text wider than the box, not its end.
+            line->setText(text);
+            line->setCursorPosition(0);
         }
     }
     if ((changes & kChangedBackColor) != 0) {
         if (const std::optional<Colour> back = control.backColor()) {
-            setBackground(widget, *back);
+            setColours(widget, *back, {QPalette::Window, QPalette::Base, QPalette::Button});
+            widget->setAutoFillBackground(true);
         }
     }
     if ((changes & kChangedEnabled) != 0) {
         widget->setEnabled(control.enabled());
     }
-    if ((changes & kChangedValue) != 0 && control.kind() == ControlKind::TickBox) {
-        auto* box = static_cast<QCheckBox*>(widget);
-        box->setTristate(control.value() == kGreyed);
-        box->setCheckState(control.value() == kTicked   ? Qt::Checked
-                           : control.value() == kGreyed ? Qt::PartiallyChecked
-                                                        : Qt::Unchecked);
+    if ((changes & kChangedValue) != 0) {
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            box->setTristate(control.value() == kGreyed);
+            box->setCheckState(control.value() == kTicked   ? Qt::Checked
+                               : control.value() == kGreyed ? Qt::PartiallyChecked
+                                                            : Qt::Unchecked);
+        }
     }
 }
 

@@ -5,32 +5,32 @@
 #include <QWidget>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "core/window.h"
-#include "ui/qt/view_input.h"
+#include "app/application.h"
 
 namespace lwviz::qt {
 
-// Draws one window of the model (main or About) as a top-level widget: caption, fixed border,
-// outer geometry from the model, and a widget for every visible control that lies inside the
-// client area. The model stays the only state: the view shows it and passes the user's input on.
+// One window of the model (main or About) as a top-level widget: caption, fixed border, outer
+// geometry from the model, and a widget for every control its layout draws. The model stays
+// the only state: the view shows it and hands the user's raw input to the application.
 class WindowView final : public QWidget {
 public:
-    // With an owner the view is a dialog over the owner's view.
-    WindowView(Window& window, ViewInput& input, QWidget* owner = nullptr);
+    // With an owner the view is a modal dialog over the owner's view.
+    WindowView(Window& window, Application& app, WindowView* owner);
 
     [[nodiscard]] Window& window() const noexcept { return window_; }
 
-    // Shows the window for the first time, with the focus on its first control.
+    // Shows the window for the first time, the focus where the layout says it starts.
     void present();
-    // Applies what the program changed since the last call.
-    void refresh();
+    // Draws the changed properties of one of its controls.
+    void apply(const Control& control, unsigned changes);
+    // Takes the model's geometry again and draws what the layout then draws.
+    void place();
     // The program unloaded the window: it passes nothing on any more.
     void detach() noexcept { detached_ = true; }
 
-    // The widget drawing the named control, or nullptr when it is not shown.
+    // The widget drawing the named control, or nullptr when it is not drawn.
     [[nodiscard]] QWidget* widgetFor(std::string_view name) const;
     // Names of the controls that have a widget, in creation order.
     [[nodiscard]] std::vector<std::string> shownControls() const;
@@ -43,25 +43,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Shown {
-        Control* control;
-        QWidget* widget;  // nullptr while the control lies outside the client area
-    };
-
-    void applyGeometry();
     void settleFrame();
     void reportPosition();
     [[nodiscard]] QMargins frame() const;
     void syncWidgets();
-    void orderFocus();
     QWidget* createWidget(Control& control);
     static void render(const Control& control, QWidget* widget, unsigned changes);
-    void pressButton(ButtonRole role);
+    // Runs `input` unless the window has been unloaded.
+    template <typename Input>
+    void forward(Input&& input) {
+        if (!detached_) {
+            input();
+        }
+    }
 
     Window& window_;
-    ViewInput& input_;
-    std::vector<Shown> controls_;  // every drawable control, in creation order
-    std::unordered_map<const Control*, std::size_t> index_;
+    Application& app_;
+    std::vector<QWidget*> widgets_;  // by control index; nullptr where nothing is drawn
     QMargins usedFrame_;
     QTimer moveSettled_;
     bool frameKnown_ = false;

@@ -8,8 +8,7 @@ constexpr const wchar_t* kTimerClass = L"LWVIZ_TIMER";
 constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
-Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, MonotonicClock& clock)
-    : instance_(instance), clock_(clock) {
+Win32FrontEnd::Win32FrontEnd(HINSTANCE instance) : instance_(instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (GetClassInfoExW(instance, kTimerClass, &wc) == 0) {
@@ -20,38 +19,28 @@ Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, MonotonicClock& clock)
     }
     timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    instance, nullptr);
-    SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));  // NOLINT
+    SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32FrontEnd::~Win32FrontEnd() {
-    if (app_ != nullptr) {
-        app_->dispatcher().onEnd = nullptr;
+    // Dialogs before their owners.
+    while (!views_.empty()) {
+        views_.pop_back();
     }
-    views_.clear();
-    closed_.clear();
     if (timerWindow_ != nullptr) {
         DestroyWindow(timerWindow_);
     }
 }
 
-bool Win32FrontEnd::open(Application& app, int show) {
+void Win32FrontEnd::open(Application& app, int show) {
     app_ = &app;
-    app.dispatcher().onEnd = [](int status) { PostQuitMessage(status); };
+    firstShow_ = show;
     app.start();
-    if (app.ended()) {
-        return false;
-    }
-    auto main = std::make_unique<WindowView>(instance_, app.mainWindow(), input(), nullptr);
-    WindowView& shown = *main;
-    views_.push_back(std::move(main));
-    shown.show(show);
-    afterEvent();
-    return true;
 }
 
 int Win32FrontEnd::run() {
     MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    while (!exitStatus_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         const bool ours = std::any_of(views_.begin(), views_.end(), [root](const auto& view) {
             return root != nullptr && view->handle() == root;
@@ -61,74 +50,55 @@ int Win32FrontEnd::run() {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-        dropClosedViews();
     }
-    return static_cast<int>(msg.wParam);
-}
-
-void Win32FrontEnd::afterEvent() {
-    for (const auto& view : views_) {
-        view->render();
-    }
-    armTimer();
-}
-
-void Win32FrontEnd::armTimer() {
-    const std::optional<std::int64_t> due =
-        app_ != nullptr && !app_->ended() ? app_->nextDueMs() : std::nullopt;
-    if (!due) {
-        KillTimer(timerWindow_, kTimerId);
-        return;
-    }
-    const std::int64_t wait =
-        std::clamp<std::int64_t>(*due - clock_.nowMs(), USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-    SetTimer(timerWindow_, kTimerId, static_cast<UINT>(wait), nullptr);
+    return exitStatus_.value_or(static_cast<int>(msg.wParam));
 }
 
 LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self =
-        reinterpret_cast<Win32FrontEnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));  // NOLINT
+    auto* self = reinterpret_cast<Win32FrontEnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_TIMER && wParam == kTimerId && self != nullptr) {
+        KillTimer(hwnd, kTimerId);
         if (self->app_ != nullptr) {
-            self->app_->fireDueTimers();
+            self->app_->wake();
         }
-        self->afterEvent();
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 WindowView* Win32FrontEnd::view(const Window& window) const {
-    for (const auto& v : views_) {
-        if (&v->model() == &window) {
-            return v.get();
-        }
-    }
-    return nullptr;
+    const auto found = std::find_if(views_.begin(), views_.end(),
+                                    [&window](const auto& v) { return &v->model() == &window; });
+    return found == views_.end() ? nullptr : found->get();
 }
 
-NativeWindow Win32FrontEnd::nativeHandle(const Window& window) {
-    const WindowView* v = view(window);
-    return v != nullptr ? reinterpret_cast<std::uintptr_t>(v->handle()) : 0;  // NOLINT
-}
-
-void Win32FrontEnd::showModal(Window& window, Window& owner) {
-    WindowView* ownerView = view(owner);
+void Win32FrontEnd::show(Window& window, Window* owner) {
+    WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
     HWND ownerHandle = ownerView != nullptr ? ownerView->handle() : nullptr;
-    auto shown = std::make_unique<WindowView>(instance_, window, input(), ownerHandle);
-    WindowView& modal = *shown;
-    views_.push_back(std::move(shown));
+    views_.push_back(std::make_unique<WindowView>(instance_, window, *app_, ownerHandle));
     // Modal, but without a nested loop: the owner takes no input while the main loop (and with
     // it every timer) goes on.
     if (ownerHandle != nullptr) {
         EnableWindow(ownerHandle, FALSE);
     }
-    modal.show(SW_SHOWNORMAL);
+    views_.back()->show(owner == nullptr ? firstShow_ : SW_SHOWNORMAL);
+}
+
+void Win32FrontEnd::apply(Control& control, std::uint8_t changes) {
+    if (WindowView* shown = view(control.window())) {
+        shown->apply(control, changes);
+    }
+}
+
+void Win32FrontEnd::place(Window& window) {
+    if (WindowView* shown = view(window)) {
+        shown->place();
+    }
 }
 
 void Win32FrontEnd::unloaded(Window& window) {
-    auto found = std::find_if(views_.begin(), views_.end(),
-                              [&window](const auto& v) { return &v->model() == &window; });
+    const auto found = std::find_if(views_.begin(), views_.end(),
+                                    [&window](const auto& v) { return &v->model() == &window; });
     if (found == views_.end()) {
         return;
     }
@@ -137,39 +107,30 @@ void Win32FrontEnd::unloaded(Window& window) {
         EnableWindow((*found)->owner(), TRUE);
     }
     (*found)->destroy();
-    closed_.push_back(std::move(*found));
+    // The unload may run inside a message of the view's own window.
+    app_->dispatcher().retire(std::shared_ptr<WindowView>(std::move(*found)));
     views_.erase(found);
 }
 
-void Win32FrontEnd::dropClosedViews() { closed_.clear(); }
-
-void Win32FrontEnd::click(Control& control) {
-    app_->click(control);
-    afterEvent();
+void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
+    if (!milliseconds) {
+        KillTimer(timerWindow_, kTimerId);
+        return;
+    }
+    const std::int64_t wait =
+        std::clamp<std::int64_t>(*milliseconds, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
+    SetTimer(timerWindow_, kTimerId, static_cast<UINT>(wait), nullptr);
 }
 
-void Win32FrontEnd::doubleClick(Control& control) {
-    app_->doubleClick(control);
-    afterEvent();
+void Win32FrontEnd::end(int status) {
+    exitStatus_ = status;
+    KillTimer(timerWindow_, kTimerId);
+    PostQuitMessage(status);
 }
 
-void Win32FrontEnd::typed(Control& textBox, const std::string& text) {
-    app_->typed(textBox, text);
-    afterEvent();
-}
-
-void Win32FrontEnd::closeWindow(Window& window) {
-    app_->closeWindow(window);
-    afterEvent();
-}
-
-void Win32FrontEnd::escapeKey(Window& window) {
-    app_->escapeKey(window);
-    afterEvent();
-}
-
-void Win32FrontEnd::movedTo(Window& window, float left, float top) {
-    app_->movedTo(window, left, top);
+NativeWindow Win32FrontEnd::nativeHandle(const Window& window) {
+    const WindowView* shown = view(window);
+    return shown != nullptr ? reinterpret_cast<std::uintptr_t>(shown->handle()) : 0;
 }
 
 }  // namespace lwviz::win32

@@ -18,7 +18,7 @@
 // The parameters keep this program's names, not the system header's.
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
-    using namespace lwviz::win32;  // NOLINT(google-build-using-namespace)
+    using namespace lwviz::win32;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -32,12 +32,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     StackingWindowManager windowManager;
     MonitorScreenLayout screens;
     MessageBoxReporter failures;
-    Win32FrontEnd frontEnd(instance, clock);
-    lwviz::Services services{ticks,   clock,         wallClock, environment, program, settings,
-                             logFile, windowManager, screens,   failures,    frontEnd};
+    Win32FrontEnd frontEnd(instance);
+    lwviz::Services services{.tickCounter = ticks,
+                             .clock = clock,
+                             .wallClock = wallClock,
+                             .environment = environment,
+                             .program = program,
+                             .settings = settings,
+                             .logFile = logFile,
+                             .windowManager = windowManager,
+                             .screens = screens,
+                             .failures = failures,
+                             .host = frontEnd};
     lwviz::Application app(services);
-    if (!frontEnd.open(app, show)) {
-        return app.exitStatus().value_or(lwviz::Dispatcher::kFailureExitStatus);
-    }
+    frontEnd.open(app, show);
     return frontEnd.run();
 }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/win32/text_encoding.h"
-#include "platform/win32/twips.h"
 #include "ui/win32/resource_ids.h"
 
 namespace lwviz::win32 {
@@ -29,8 +28,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);                    // NOLINT: the system's arrow
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // NOLINT
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
 }
@@ -47,11 +46,6 @@ DWORD windowStyle(const WindowStyle& style) {
         result |= WS_THICKFRAME;
     }
     return result;
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
-           kind == ControlKind::TickBox;
 }
 
 WPARAM checkState(std::int16_t value) {
@@ -93,10 +87,10 @@ bool installed(const std::wstring& face) {
     EnumFontFamiliesExW(
         dc, &wanted,
         [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
-            *reinterpret_cast<bool*>(seen) = true;  // NOLINT
+            *reinterpret_cast<bool*>(seen) = true;
             return 0;
         },
-        reinterpret_cast<LPARAM>(&any), 0);  // NOLINT
+        reinterpret_cast<LPARAM>(&any), 0);
     ReleaseDC(nullptr, dc);
     known.emplace(face, any);
     return any;
@@ -114,30 +108,25 @@ std::wstring faceFor(const Font& font) {
 
 }  // namespace
 
-WindowView::WindowView(HINSTANCE instance, Window& model, ViewInput& input, HWND owner)
-    : model_(model), input_(input), instance_(instance), owner_(owner) {
+WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner)
+    : model_(model), app_(app), instance_(instance), owner_(owner) {
     registerClass(instance, windowProc);
     controls_.assign(model.controls().size(), nullptr);
-    for (const Control& control : model.controls()) {
-        indexes_.emplace(&control, indexes_.size());
-    }
     const std::wstring caption = toWide(model.definition().caption);
+    placing_ = true;
     CreateWindowExW(0, kWindowClass, caption.c_str(), windowStyle(model.definition().style),
                     CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr, instance, this);
     if (hwnd_ == nullptr) {
         return;
     }
     dpi_ = GetDpiForWindow(hwnd_);
-    applyGeometry();
+    place();
     // The window may have landed on a monitor of another DPI: convert again with that one.
     if (GetDpiForWindow(hwnd_) != dpi_) {
         dpi_ = GetDpiForWindow(hwnd_);
         dropFonts();
-        applyGeometry();
+        place();
     }
-    // The controls now show the model as it is; earlier changes are already drawn.
-    model_.drainChangedControls([](const Control&) {});
-    (void)model_.takeGeometryChanged();
 }
 
 WindowView::~WindowView() {
@@ -159,22 +148,29 @@ void WindowView::show(int how) {
     UpdateWindow(hwnd_);
 }
 
-void WindowView::render() {
-    if (hwnd_ == nullptr) {
-        return;
+void WindowView::apply(const Control& control, std::uint8_t changes) {
+    HWND hwnd = controls_[control.index()];
+    if (hwnd == nullptr) {
+        return;  // not drawn: created from the model's state if it ever is
     }
-    model_.drainChangedControls(
-        [this](const Control& control) { applyControl(control, control.changes()); });
-    if (model_.takeGeometryChanged()) {
-        applyGeometry();
+    if ((changes & kChangedText) != 0) {
+        setText(hwnd, control.text());
+    }
+    if ((changes & kChangedEnabled) != 0) {
+        EnableWindow(hwnd, control.enabled() ? TRUE : FALSE);
+    }
+    if ((changes & kChangedValue) != 0) {
+        SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
+    }
+    if ((changes & kChangedBackColor) != 0) {
+        InvalidateRect(hwnd, nullptr, TRUE);
     }
 }
 
 HWND WindowView::controlHandle(std::string_view name) const {
-    const auto& controls = model_.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].name() == name) {
-            return controls_[i];
+    for (const Control& control : model_.controls()) {
+        if (control.name() == name) {
+            return controls_[control.index()];
         }
     }
     return nullptr;
@@ -182,7 +178,7 @@ HWND WindowView::controlHandle(std::string_view name) const {
 
 // Geometry ---------------------------------------------------------------------------------
 
-void WindowView::applyGeometry() {
+void WindowView::place() {
     placing_ = true;
     SetWindowPos(hwnd_, nullptr, twipsToPixels(model_.left(), dpi_),
                  twipsToPixels(model_.top(), dpi_), twipsToPixels(model_.width(), dpi_),
@@ -191,73 +187,51 @@ void WindowView::applyGeometry() {
     syncControls();
 }
 
-RECT WindowView::pixelRect(const Rect& twips) const {
-    // Both edges converted, so neighbouring controls keep their common edge.
-    return {twipsToPixels(twips.left, dpi_), twipsToPixels(twips.top, dpi_),
-            twipsToPixels(twips.left + twips.width, dpi_),
-            twipsToPixels(twips.top + twips.height, dpi_)};
-}
-
 void WindowView::syncControls() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    bool created = false;
-    const auto& controls = model_.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const Control& control = controls[i];
-        const ControlKind kind = control.kind();
-        bool wanted = false;
-        if (kind != ControlKind::Timer && kind != ControlKind::Line && control.visible()) {
-            const RECT r = pixelRect(control.definition().rect);
-            wanted = r.left < client.right && r.top < client.bottom && r.right > 0 && r.bottom > 0;
-        }
-        if (wanted && controls_[i] == nullptr) {
-            createControl(i);
-            created = true;
-        } else if (!wanted && controls_[i] != nullptr) {
-            DestroyWindow(controls_[i]);
-            controls_[i] = nullptr;
+    const bool changed = model_.layout().fit(client.right, client.bottom, dpi_);
+    for (const Control& control : model_.controls()) {
+        HWND& hwnd = controls_[control.index()];
+        const bool wanted = model_.layout().drawn(control) && control.kind() != ControlKind::Line;
+        if (wanted && hwnd == nullptr) {
+            createControl(control);
+        } else if (!wanted && hwnd != nullptr) {
+            DestroyWindow(hwnd);
+            hwnd = nullptr;
         } else if (wanted) {
-            const RECT r = pixelRect(control.definition().rect);
-            SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+            const PixelRect r = pixelBounds(control, dpi_);
+            SetWindowPos(hwnd, nullptr, r.left, r.top, r.width(), r.height(),
                          SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
-    if (created) {
+    if (changed) {
         stackControls();
     }
     InvalidateRect(hwnd_, nullptr, TRUE);  // the lines
 }
 
-// Tab order is the order of the child windows: focusable controls by TabIndex first, then the
-// labels, which every other kind of control covers where they overlap.
+// Tab order is the order of the child windows: the layout's tab chain first, then the labels,
+// which every other kind of control covers where they overlap.
 void WindowView::stackControls() {
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] != nullptr) {
-            order.push_back(i);
+    std::vector<const Control*> order(model_.layout().tabChain().begin(),
+                                      model_.layout().tabChain().end());
+    for (const Control& control : model_.controls()) {
+        if (controls_[control.index()] != nullptr && !WindowLayout::takesFocus(control)) {
+            order.push_back(&control);
         }
     }
-    const auto& controls = model_.controls();
-    std::stable_sort(order.begin(), order.end(), [&controls](std::size_t a, std::size_t b) {
-        const bool focusA = takesFocus(controls[a].kind());
-        const bool focusB = takesFocus(controls[b].kind());
-        if (focusA != focusB) {
-            return focusA;
-        }
-        return controls[a].definition().tabIndex < controls[b].definition().tabIndex;
-    });
     HWND after = HWND_TOP;
-    for (std::size_t index : order) {
-        SetWindowPos(controls_[index], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = controls_[index];
+    for (const Control* control : order) {
+        HWND hwnd = controls_[control->index()];
+        SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = hwnd;
     }
 }
 
 // Controls ---------------------------------------------------------------------------------
 
-void WindowView::createControl(std::size_t index) {
-    const Control& control = model_.controls()[index];
+void WindowView::createControl(const Control& control) {
     const ControlDefinition& d = control.definition();
     const wchar_t* className = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -289,76 +263,37 @@ void WindowView::createControl(std::size_t index) {
         default:
             return;
     }
-    const RECT r = pixelRect(d.rect);
+    const PixelRect r = pixelBounds(control, dpi_);
     const std::wstring text = toWide(control.text());
-    HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(  // NOLINT
-                                    kFirstControlId + index)),
-                                instance_, nullptr);
+    HWND hwnd = CreateWindowExW(
+        exStyle, className, text.c_str(), style, r.left, r.top, r.width(), r.height(), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(kFirstControlId + control.index())),
+        instance_, nullptr);
     if (hwnd == nullptr) {
         return;
     }
-    controls_[index] = hwnd;
-    SendMessageW(
-        hwnd, WM_SETFONT,
-        reinterpret_cast<WPARAM>(font(d.font.value_or(model_.definition().font))),  // NOLINT
-        FALSE);
+    controls_[control.index()] = hwnd;
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
     if (control.kind() == ControlKind::TickBox) {
         SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
     }
     EnableWindow(hwnd, control.enabled() ? TRUE : FALSE);
 }
 
-void WindowView::applyControl(const Control& control, std::uint8_t changes) {
-    const std::size_t index = indexOf(control);
-    HWND hwnd = index < controls_.size() ? controls_[index] : nullptr;
-    if (hwnd == nullptr) {
-        return;  // not drawn: created from the model's state if it ever is
-    }
-    if ((changes & kChangedText) != 0) {
-        settingText_ = true;
-        setText(hwnd, control.text());
-        settingText_ = false;
-    }
-    if ((changes & kChangedEnabled) != 0) {
-        EnableWindow(hwnd, control.enabled() ? TRUE : FALSE);
-    }
-    if ((changes & kChangedValue) != 0) {
-        SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
-    }
-    if ((changes & kChangedBackColor) != 0) {
-        InvalidateRect(hwnd, nullptr, TRUE);
-    }
-}
-
 Control* WindowView::controlOf(HWND control) const {
     const int id = GetDlgCtrlID(control) - kFirstControlId;
-    auto& controls = model_.controls();
-    if (id < 0 || static_cast<std::size_t>(id) >= controls.size() ||
+    if (id < 0 || static_cast<std::size_t>(id) >= controls_.size() ||
         controls_[static_cast<std::size_t>(id)] != control) {
         return nullptr;
     }
-    return &controls[static_cast<std::size_t>(id)];
-}
-
-std::size_t WindowView::indexOf(const Control& control) const {
-    const auto found = indexes_.find(&control);
-    return found != indexes_.end() ? found->second : controls_.size();
-}
-
-Control* WindowView::buttonWithRole(ButtonRole role) const {
-    auto& controls = model_.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].kind() == ControlKind::CommandButton &&
-            controls[i].definition().role == role && controls_[i] != nullptr) {
-            return &controls[i];
-        }
-    }
-    return nullptr;
+    return &model_.controls()[static_cast<std::size_t>(id)];
 }
 
 // Fonts and colours ------------------------------------------------------------------------
+
+HFONT WindowView::fontOf(const Control& control) {
+    return font(control.definition().font.value_or(model_.definition().font));
+}
 
 HFONT WindowView::font(const Font& f) {
     const auto key = std::make_tuple(f.face, f.points, f.bold);
@@ -396,22 +331,22 @@ HBRUSH WindowView::brush(COLORREF colour) {
 LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
     const Control* control = controlOf(hwnd);
     if (control == nullptr) {
-        return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),  // NOLINT
-                              reinterpret_cast<LPARAM>(hwnd));                         // NOLINT
+        return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(hwnd));
     }
     const bool textBox = control->kind() == ControlKind::TextBox;
     const std::optional<Colour> back = control->backColor();
     const std::optional<Colour> fore = control->definition().foreColor;
     if (!back && !fore && !textBox) {
-        return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),  // NOLINT
-                              reinterpret_cast<LPARAM>(hwnd));                         // NOLINT
+        return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(hwnd));
     }
     // Text boxes default to the window colours, read-only ones too; the rest to the face.
     const int backIndex = textBox ? COLOR_WINDOW : COLOR_BTNFACE;
     const int foreIndex = textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT;
     SetTextColor(dc, fore ? static_cast<COLORREF>(*fore) : GetSysColor(foreIndex));
     SetBkColor(dc, back ? static_cast<COLORREF>(*back) : GetSysColor(backIndex));
-    return reinterpret_cast<LRESULT>(back ? brush(*back) : GetSysColorBrush(backIndex));  // NOLINT
+    return reinterpret_cast<LRESULT>(back ? brush(*back) : GetSysColorBrush(backIndex));
 }
 
 void WindowView::paintLines(HDC dc) const {
@@ -419,7 +354,7 @@ void WindowView::paintLines(HDC dc) const {
     HPEN pen = CreatePen(PS_SOLID, width, GetSysColor(COLOR_WINDOWTEXT));
     HGDIOBJ old = SelectObject(dc, pen);
     for (const Control& control : model_.controls()) {
-        if (control.kind() != ControlKind::Line || !control.visible()) {
+        if (control.kind() != ControlKind::Line || !model_.layout().drawn(control)) {
             continue;
         }
         const LinePoints& p = control.definition().line;
@@ -434,12 +369,12 @@ void WindowView::paintLines(HDC dc) const {
 
 LRESULT CALLBACK WindowView::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);  // NOLINT
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* view = static_cast<WindowView*>(create->lpCreateParams);
         view->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));  // NOLINT
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
     }
-    auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));  // NOLINT
+    auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (view == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -459,15 +394,13 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             // Asked by IsDialogMessageW when Enter is pressed.
-            if (Control* button = buttonWithRole(ButtonRole::Default)) {
-                const auto index = static_cast<int>(indexOf(*button));
-                return MAKELRESULT(kFirstControlId + index, DC_HASDEFID);
+            if (const Control* button = model_.layout().button(ButtonRole::Default)) {
+                return MAKELRESULT(kFirstControlId + button->index(), DC_HASDEFID);
             }
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            return controlColours(reinterpret_cast<HDC>(wParam),    // NOLINT
-                                  reinterpret_cast<HWND>(lParam));  // NOLINT
+            return controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             HDC dc = BeginPaint(hwnd_, &paint);
@@ -477,51 +410,38 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CLOSE:
             // The program decides whether and how the window closes.
-            input_.closeWindow(model_);
+            app_.closeWindow(model_);
             return 0;
         case WM_MOVE:
-            // A minimized window sits far off screen; that is no position to keep. A window
-            // still on the pixel its twips give keeps its exact twips.
-            if (!placing_ && IsIconic(hwnd_) == 0) {
+            if (!placing_) {
                 RECT outer{};
                 GetWindowRect(hwnd_, &outer);
-                if (outer.left != twipsToPixels(model_.left(), dpi_) ||
-                    outer.top != twipsToPixels(model_.top(), dpi_)) {
-                    input_.movedTo(model_, pixelsToTwips(outer.left, dpi_),
-                                   pixelsToTwips(outer.top, dpi_));
-                }
+                app_.moved(model_, outer.left, outer.top, IsIconic(hwnd_) != 0);
             }
             return 0;
         case WM_ACTIVATE:
-            // Keyboard focus as a dialog keeps it: back where it was, or the first tab stop.
+            // Keyboard focus as a dialog keeps it: back where it was, or where it starts.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(hwnd_, focus) != 0) {
                     lastFocus_ = focus;
                 }
-            } else {
-                HWND target = lastFocus_ != nullptr && IsWindow(lastFocus_) != 0 &&
-                                      IsWindowEnabled(lastFocus_) != 0
-                                  ? lastFocus_
-                                  : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-                if (target != nullptr) {
-                    SetFocus(target);
-                }
+            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != 0 &&
+                       IsWindowEnabled(lastFocus_) != 0) {
+                SetFocus(lastFocus_);
+            } else if (const Control* first = model_.layout().firstFocus()) {
+                SetFocus(controls_[first->index()]);
             }
             return 0;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             dropFonts();
-            for (std::size_t i = 0; i < controls_.size(); ++i) {
-                if (controls_[i] != nullptr) {
-                    const ControlDefinition& d = model_.controls()[i].definition();
-                    SendMessageW(controls_[i], WM_SETFONT,
-                                 reinterpret_cast<WPARAM>(  // NOLINT
-                                     font(d.font.value_or(model_.definition().font))),
-                                 TRUE);
+            for (const Control& control : model_.controls()) {
+                if (HWND hwnd = controls_[control.index()]) {
+                    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), TRUE);
                 }
             }
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);  // NOLINT
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
@@ -535,53 +455,38 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void WindowView::onCommand(int id, int code) {
     if (id == IDCANCEL) {
-        // Escape: the cancel button if the window has one, else the program decides.
-        if (Control* cancel = buttonWithRole(ButtonRole::Cancel)) {
-            input_.click(*cancel);
-        } else {
-            input_.escapeKey(model_);
-        }
+        app_.escapeKey(model_);
         return;
     }
     if (id == IDOK) {
-        if (Control* byDefault = buttonWithRole(ButtonRole::Default)) {
-            input_.click(*byDefault);
-        }
+        app_.enterKey(model_);
         return;
     }
-    const int index = id - kFirstControlId;
-    auto& controls = model_.controls();
-    if (index < 0 || static_cast<std::size_t>(index) >= controls.size()) {
+    const auto index = static_cast<std::size_t>(id - kFirstControlId);
+    if (id < kFirstControlId || index >= controls_.size() || controls_[index] == nullptr) {
         return;
     }
-    Control& control = controls[static_cast<std::size_t>(index)];
-    HWND hwnd = controls_[static_cast<std::size_t>(index)];
+    Control& control = model_.controls()[index];
+    HWND hwnd = controls_[index];
     switch (control.kind()) {
         case ControlKind::CommandButton:
-            if (code == BN_CLICKED) {
-                input_.click(control);
-            }
-            break;
         case ControlKind::TickBox:
             if (code == BN_CLICKED) {
-                input_.click(control);
-                // Shows the model's value, also when the click changed nothing (a disabled box).
-                if (controls_[static_cast<std::size_t>(index)] == hwnd && hwnd != nullptr) {
-                    SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
-                }
+                app_.click(control);
             }
             break;
         case ControlKind::Label:
             if (code == STN_CLICKED) {
-                input_.click(control);
+                app_.click(control);
             } else if (code == STN_DBLCLK) {
-                input_.doubleClick(control);
+                app_.doubleClick(control);
             }
             break;
         case ControlKind::TextBox:
-            // What the user types becomes the box's text in the model.
-            if (code == EN_CHANGE && !settingText_ && hwnd != nullptr) {
-                input_.typed(control, toUtf8(windowText(hwnd)));
+            // What the user types becomes the box's text in the model. The program's own
+            // changes arrive here too, while it draws; the application ignores those.
+            if (code == EN_CHANGE) {
+                app_.typed(control, toUtf8(windowText(hwnd)));
             }
             break;
         default:

@@ -1,4 +1,4 @@
-#include "ui/qt/x11_window_manager.h"
+#include "platform/qt/x11_window_manager.h"
 
 #include <xcb/xcb.h>
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/qt/qt_window_manager.h"
+#include "platform/qt/qt_window_manager.h"
 
 namespace lwviz::qt {
 namespace {
@@ -20,7 +20,7 @@ constexpr std::uint32_t kSourceApplication = 1;
 constexpr std::uint32_t kSourcePager = 2;
 
 struct FreeReply {
-    void operator()(void* reply) const noexcept { std::free(reply); }  // NOLINT
+    void operator()(void* reply) const noexcept { std::free(reply); }
 };
 template <typename Reply>
 using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
@@ -84,7 +84,7 @@ void X11WindowManager::sendToRoot(std::uint32_t window, std::uint32_t type,
     std::memcpy(event.data.data32, data.data(), sizeof event.data.data32);
     xcb_send_event(connection_, 0, root_,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));  // NOLINT: the protocol's own cast
+                   reinterpret_cast<const char*>(&event));
 }
 
 std::unique_ptr<WindowManager> makeWindowManager() {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/main_form.h"
-#include "app/program_settings.h"
-#include "app/services.h"
+#include "core/services.h"
+#include "main_window/main_form.h"
+#include "main_window/opening_phase.h"
+#include "main_window/program_settings.h"
 
 namespace lwviz {
 
@@ -10,7 +11,8 @@ namespace lwviz {
 // the computer name, gives the timers their periods and opens in the Ready or Warm-up phase.
 class MainWindowShell {
 public:
-    MainWindowShell(MainForm& form, ProgramSettings& settings, Services& services);
+    MainWindowShell(MainForm& form, ProgramSettings& settings, Services& services,
+                    OpeningPhase& phase);
 
     void Form_Load();
     void Form_Unload();
@@ -19,6 +21,7 @@ private:
     MainForm& form_;
     ProgramSettings& settings_;
     Services& services_;
+    OpeningPhase& phase_;
 };
 
 }  // namespace lwviz

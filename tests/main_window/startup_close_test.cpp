@@ -171,7 +171,7 @@ TEST_F(StartupTest, WindowStoredWhollyOffEveryScreenOpensAtTheDefaultCorner) {
 
 TEST_F(StartupTest, CloseSavesPositionAndTickBoxesInOrderAndEndsTheProgram) {
     Application& app = h.start();
-    app.movedTo(app.mainWindow(), 2250, 1500.5F);
+    app.mainWindow().movedTo(2250, 1500.5F);
     h.click("AUTOSTART_TICKBOX");  // enables Auto Close
     h.click("AUTOCLOSE_TICKBOX");
     h.click("AlwaysOnTop_TICKBOX");
@@ -183,7 +183,8 @@ TEST_F(StartupTest, CloseSavesPositionAndTickBoxesInOrderAndEndsTheProgram) {
     EXPECT_EQ(stored("AUTOCLOSE_TICKBOX"), "1");
     EXPECT_EQ(h.platform.settings.keys(kSection).size(), 5U);
     EXPECT_EQ(app.exitStatus(), 0);
-    EXPECT_EQ(h.platform.host.events, (std::vector<std::string>{"unloaded LW_VIZ_MAIN"}));
+    EXPECT_EQ(h.platform.host.events,
+              (std::vector<std::string>{"show LW_VIZ_MAIN", "unloaded LW_VIZ_MAIN", "end 0"}));
 }
 
 TEST_F(StartupTest, AutoStartClickGovernsTheAutoCloseBox) {
@@ -216,8 +217,10 @@ namespace lwviz {
 namespace {
 
 // The working area's cells take typing; what the user types is what the engine reads next.
-TEST(TypingTest, OnlyEditableVisibleBoxesTakeTyping) {
+TEST(TypingTest, OnlyEditableDrawnBoxesTakeTyping) {
     testing::Harness h;
+    h.platform.settings.put(kSection, "MAIN_Width", "12300");
+    h.platform.settings.put(kSection, "MAIN_Height", "8200");
     Application& app = h.start();
     app.typed(h.control("TOTAL_MIL_HOUR"), "60000");
     EXPECT_EQ(h.text("TOTAL_MIL_HOUR"), "60000");

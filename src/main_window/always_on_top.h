@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/main_form.h"
-#include "app/services.h"
+#include "core/ports.h"
+#include "core/window_host.h"
+#include "main_window/main_form.h"
 
 namespace lwviz {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_window_manager.h"
+#include "platform/qt/qt_window_manager.h"
 
 #include <QApplication>
 #include <QGuiApplication>

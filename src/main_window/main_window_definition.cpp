@@ -1,4 +1,4 @@
-#include "app/main_window_definition.h"
+#include "main_window/main_window_definition.h"
 
 #include <string_view>
 
@@ -15,7 +15,7 @@ constexpr Font kSansBold{"MS Sans Serif", 8.25, true};
 constexpr std::string_view kSeparator = "========================================================";
 static_assert(kSeparator.size() == 56);
 
-using namespace design;  // NOLINT(google-build-using-namespace): a table of controls
+using namespace design;  // a table of controls
 
 // A cell: a text box whose text is one of the program's working values.
 ControlDefinition cell(std::string_view name, std::string_view text, Rect rect, int tabIndex,

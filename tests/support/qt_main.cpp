@@ -2,15 +2,14 @@
 
 #include <QApplication>
 
-#include "ui/qt/qt_front_end.h"
-
-// One QApplication for every test, on the offscreen platform unless told otherwise.
+// One QApplication for every test of a binary, on the offscreen platform unless told otherwise,
+// with the look the program gives its windows.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    lwviz::qt::prepareApplication();
+    QApplication::setStyle(QStringLiteral("Fusion"));
     return RUN_ALL_TESTS();
 }

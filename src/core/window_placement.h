@@ -10,4 +10,9 @@ namespace lwviz {
 // every position is kept.
 void keepOnScreen(Window& window, ScreenLayout& screens, float defaultLeft, float defaultTop);
 
+// The user moved the window's outer corner to this pixel (at the window's dpi). A minimized
+// window sits far off screen, which is no position to keep; a corner still on the pixel that
+// the window's twips give keeps those exact twips, so a stored 1000 stays 1000.
+void userMoved(Window& window, int leftPixel, int topPixel, bool minimized) noexcept;
+
 }  // namespace lwviz

@@ -1,10 +1,10 @@
-#include "app/always_on_top.h"
+#include "main_window/always_on_top.h"
 
 namespace lwviz {
 
 AlwaysOnTop::AlwaysOnTop(MainForm& form, WindowManager& windowManager, WindowHost& host)
     : window_(form.window), windowManager_(windowManager), host_(host) {
-    window_.control("AlwaysOnTopTimer").onTimer = [this] { AlwaysOnTopTimer_Timer(); };
+    form.AlwaysOnTopTimer.onTimer = [this] { AlwaysOnTopTimer_Timer(); };
 }
 
 void AlwaysOnTop::AlwaysOnTopTimer_Timer() {

@@ -1,7 +1,9 @@
-#include "app/window_placement.h"
+#include "core/window_placement.h"
 
 #include <algorithm>
 #include <vector>
+
+#include "core/twips.h"
 
 namespace lwviz {
 
@@ -22,6 +24,15 @@ void keepOnScreen(Window& window, ScreenLayout& screens, float defaultLeft, floa
         window.setLeft(defaultLeft);
         window.setTop(defaultTop);
     }
+}
+
+void userMoved(Window& window, int leftPixel, int topPixel, bool minimized) noexcept {
+    const unsigned dpi = window.layout().dpi();
+    if (minimized || (leftPixel == twipsToPixels(window.left(), dpi) &&
+                      topPixel == twipsToPixels(window.top(), dpi))) {
+        return;
+    }
+    window.movedTo(pixelsToTwips(leftPixel, dpi), pixelsToTwips(topPixel, dpi));
 }
 
 }  // namespace lwviz

@@ -1,4 +1,4 @@
-#include "app/program_settings.h"
+#include "main_window/program_settings.h"
 
 #include <cmath>
 #include <optional>

@@ -1,0 +1,122 @@
+// The rules every front-end draws by: what is drawn at a client size, the tab chain, the
+// button roles, twips and pixels, where a move counts, and the failure report's words.
+
+#include "core/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/failure_report.h"
+#include "core/window.h"
+#include "core/window_placement.h"
+#include "main_window/main_window_definition.h"
+
+namespace lwviz {
+namespace {
+
+std::vector<std::string_view> namesOf(const std::vector<Control*>& controls) {
+    std::vector<std::string_view> names;
+    for (const Control* control : controls) {
+        names.push_back(control->name());
+    }
+    return names;
+}
+
+std::size_t drawnCount(const Window& window) {
+    std::size_t drawn = 0;
+    for (const Control& control : window.controls()) {
+        drawn += window.layout().drawn(control) ? 1 : 0;
+    }
+    return drawn;
+}
+
+TEST(WindowLayout, TheClientAreaDecidesWhatIsDrawnAtEveryDpi) {
+    Window main(mainWindowDefinition());
+    WindowLayout& layout = main.layout();
+    EXPECT_EQ(drawnCount(main), 0U) << "nothing is drawn before the first fit";
+
+    // The default outer size less a classic frame: the control panel, nothing more.
+    EXPECT_TRUE(layout.fit(286, 130, kStandardDpi));
+    EXPECT_EQ(drawnCount(main), 11U);
+    EXPECT_TRUE(layout.drawn(main.control("START_STOP_BUTTON")));
+    EXPECT_FALSE(layout.drawn(main.control("START_TB")));
+    EXPECT_FALSE(layout.fit(286, 130, kStandardDpi)) << "the same fit changes nothing";
+    // The same area at 150 %: the same controls.
+    EXPECT_FALSE(layout.fit(429, 195, 144));
+
+    // Large enough for the working area: every visible control but the timers, the line
+    // included; the four hidden cells never.
+    EXPECT_TRUE(layout.fit(820, 540, kStandardDpi));
+    EXPECT_EQ(drawnCount(main), 67U - 11U - 4U);
+    EXPECT_TRUE(layout.drawn(main.control("Line1")));
+    for (const char* hidden :
+         {"DATE_TIME_TEXTBOX", "TOP_BOTTOM_LOG_LINE", "OUTPUT_REPORT_TEXTBOX", "PC_NAME_TEXTBOX"}) {
+        EXPECT_FALSE(layout.drawn(main.control(hidden))) << hidden;
+    }
+    EXPECT_FALSE(layout.drawn(main.control("UPTIME_TIMER")));
+}
+
+TEST(WindowLayout, TabChainFirstFocusAndButtonRolesFollowTheDrawnEnabledControls) {
+    Window main(mainWindowDefinition());
+    main.layout().fit(286, 130, kStandardDpi);
+    EXPECT_EQ(namesOf(main.layout().tabChain()),
+              (std::vector<std::string_view>{"START_STOP_BUTTON", "AUTOSTART_TICKBOX",
+                                             "AUTOCLOSE_TICKBOX", "AlwaysOnTop_TICKBOX",
+                                             "ABOUT_BUTTON", "LW_UPTIME_DISPLAY_TEXTBOX"}));
+    EXPECT_EQ(main.layout().firstFocus(), &main.control("START_STOP_BUTTON"));
+    EXPECT_EQ(main.layout().button(ButtonRole::Default), &main.control("START_STOP_BUTTON"));
+    EXPECT_EQ(main.layout().button(ButtonRole::Cancel), nullptr);
+
+    // A disabled control keeps its place in the chain but takes neither focus nor Enter.
+    main.control("START_STOP_BUTTON").setEnabled(false);
+    EXPECT_EQ(main.layout().firstFocus(), &main.control("AUTOSTART_TICKBOX"));
+    EXPECT_EQ(main.layout().button(ButtonRole::Default), nullptr);
+    EXPECT_EQ(main.layout().tabChain().size(), 6U);
+
+    // Too small to show the button: Enter presses nothing.
+    main.control("START_STOP_BUTTON").setEnabled(true);
+    main.layout().fit(100, 40, kStandardDpi);
+    EXPECT_EQ(main.layout().button(ButtonRole::Default), nullptr);
+}
+
+TEST(Twips, FifteenPerPixelAt96DpiTenAt144AndNeighboursKeepTheirCommonEdge) {
+    EXPECT_EQ(twipsToPixels(4380, 96), 292);
+    EXPECT_EQ(twipsToPixels(4380, 144), 438);
+    EXPECT_EQ(twipsToPixels(1000, 96), 67);  // 66.67 rounds to the nearest pixel
+    EXPECT_FLOAT_EQ(pixelsToTwips(67, 96), 1005);
+    EXPECT_FLOAT_EQ(pixelsToTwips(100, 144), 1000);
+    // 2535 twips are 253.5 pixels at 144 dpi: the right edge of one box is the left of the next.
+    const PixelRect left = toPixels(Rect{8520, 0, 2535, 405}, 144);
+    const PixelRect right = toPixels(Rect{11055, 0, 600, 405}, 144);
+    EXPECT_EQ(left.right, right.left);
+
+    Window main(mainWindowDefinition());
+    const PixelRect line = pixelBounds(main.control("Line1"), kStandardDpi);
+    EXPECT_EQ(line, (PixelRect{344, 240, 345, 513})) << "a vertical line is one pixel wide";
+}
+
+TEST(WindowPlacement, AMoveCountsUnlessMinimizedOrStillOnTheSamePixel) {
+    Window main(mainWindowDefinition());
+    main.setLeft(1000);
+    main.setTop(1000);
+    main.layout().fit(286, 130, 144);
+
+    userMoved(main, 100, 100, false);  // 1000 twips are pixel 100 at 144 dpi
+    EXPECT_EQ(main.left(), 1000);
+    userMoved(main, -32000, -32000, true);
+    EXPECT_EQ(main.left(), 1000);
+    userMoved(main, 200, 151, false);
+    EXPECT_EQ(main.left(), 2000);
+    EXPECT_EQ(main.top(), 1510);
+}
+
+TEST(FailureReport, NamesTheNumberAndTheDescription) {
+    EXPECT_EQ(failureReportText(RuntimeFailure::typeMismatch()),
+              "Run-time error '13':\n\nType mismatch");
+}
+
+}  // namespace
+}  // namespace lwviz
