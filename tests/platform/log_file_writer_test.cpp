@@ -17,6 +17,7 @@
 #include <string>
 
 #include "core/runtime_failure.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::posix {
 namespace {
@@ -96,25 +97,14 @@ std::string outcomeUnprivileged(const std::function<void()>& write) {
 
 class AtomicLogFileWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/lwviz-log-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        chmod(folder.c_str(), 0755);  // lets an unprivileged child reach the subfolders
-    }
     void TearDown() override {
         if (!mountPoint.empty()) {
             umount2(mountPoint.c_str(), MNT_DETACH);
         }
-        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-            if (entry.is_directory() && !entry.is_symlink()) {
-                chmod(entry.path().c_str(), 0755);
-            }
-        }
-        fs::remove_all(folder);
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     fs::path mountPoint;
     AtomicLogFileWriter writer;
 };

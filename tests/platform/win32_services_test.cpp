@@ -22,6 +22,7 @@
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/twips.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::win32 {
 namespace {
@@ -105,22 +106,12 @@ std::string readBytes(const fs::path& path) {
 // Each test in a fresh working folder.
 class LogFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("lwviz-log-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
     [[nodiscard]] int filesInFolder() const {
         return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     AnsiLogFile log;
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/runtime_failure.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::qt {
 namespace {
@@ -31,9 +32,6 @@ void writeText(const fs::path& path, const std::string& text) {
 class QtSettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/lwviz-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
         saveVariable("XDG_CONFIG_HOME", oldConfig);
         saveVariable("HOME", oldHome);
         setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
@@ -42,7 +40,6 @@ protected:
     void TearDown() override {
         restoreVariable("XDG_CONFIG_HOME", oldConfig);
         restoreVariable("HOME", oldHome);
-        fs::remove_all(folder);
     }
 
     static void saveVariable(const char* name, std::optional<std::string>& slot) {
@@ -58,7 +55,8 @@ protected:
         }
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     std::optional<std::string> oldConfig;
     std::optional<std::string> oldHome;
     QtSettingsStore store;
