@@ -160,6 +160,14 @@ TEST_F(AtomicLogFileWriterTest, PathsThatCannotHoldTheLogFailAndTouchNothing) {
     EXPECT_EQ(outcome([&] { writer.replaceWith(missing, kEntry); }),
               "75: Cannot write the log file \"" + missing + "\": No such file or directory");
 
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);  // a relative name is reported with its full path
+    EXPECT_EQ(outcome([&] { writer.replaceWith("missing/LW.LOG", kEntry); }),
+              "75: Cannot write the log file \"" +
+                  (fs::current_path() / "missing/LW.LOG").string() +
+                  "\": No such file or directory");
+    fs::current_path(previous);
+
     EXPECT_EQ(entries(folder), (std::set<std::string>{"LW.LOG", "plain"}));
     EXPECT_TRUE(fs::is_empty(folder / "LW.LOG"));
 }

@@ -150,9 +150,10 @@ TEST_F(LogFileTest, AFailedReplaceLeavesTheOldEntryAndNamesTheFileAndReason) {
         ADD_FAILURE() << "replacing a locked file succeeded";
     } catch (const RuntimeFailure& failure) {
         EXPECT_EQ(failure.number(), RuntimeFailure::kPermissionDenied);
-        const std::size_t name = failure.description().find("X.LOG: ");
+        const std::string named = "\"" + (folder / "X.LOG").string() + "\": ";
+        const std::size_t name = failure.description().find(named);
         ASSERT_NE(name, std::string::npos) << failure.description();
-        EXPECT_GT(failure.description().size(), name + 7)
+        EXPECT_GT(failure.description().size(), name + named.size())
             << "no reason given: " << failure.description();
     }
     CloseHandle(holder);

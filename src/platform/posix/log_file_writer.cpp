@@ -30,10 +30,17 @@ int failureNumberFor(int error) {
     }
 }
 
-[[noreturn]] void fail(const std::string& fileName, int error) {
-    throw RuntimeFailure(failureNumberFor(error),
-                         "Cannot write the log file \"" + fileName +
-                             "\": " + std::generic_category().message(error));
+// `path` is the log file as the user named it, made absolute, so that an unattended user learns
+// where it is.
+[[noreturn]] void fail(const std::string& path, int error) {
+    throw RuntimeFailure(failureNumberFor(error), "Cannot write the log file \"" + path + "\": " +
+                                                      std::generic_category().message(error));
+}
+
+std::string absolutePath(const std::string& fileName) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(fileName, error);
+    return error ? fileName : absolute.string();
 }
 
 // Six random letters; the O_EXCL open below guarantees uniqueness, the randomness only keeps
@@ -122,11 +129,12 @@ std::string resolvedTarget(const std::string& fileName) {
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the port's signature
 void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::string& text) {
+    const std::string shownPath = absolutePath(fileName);
     const std::string target = resolvedTarget(fileName);
     const std::filesystem::path targetPath(target);
     const std::string name = targetPath.filename().string();
     if (name.empty()) {
-        fail(fileName, EISDIR);
+        fail(shownPath, EISDIR);
     }
     const std::string folder =
         targetPath.has_parent_path() ? targetPath.parent_path().string() : std::string(".");
@@ -135,11 +143,11 @@ void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::st
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode)) {
-            fail(fileName, EISDIR);
+            fail(shownPath, EISDIR);
         }
         // An ordinary open for output refuses a file the user may not write; so do we.
         if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-            fail(fileName, errno);
+            fail(shownPath, errno);
         }
     }
 
@@ -148,7 +156,7 @@ void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::st
     if (temporary.fd < 0) {
         const int error = errno;
         temporary.path.clear();
-        fail(fileName, error);
+        fail(shownPath, error);
     }
     if (exists) {
         // Best effort: the content matters more than the metadata.
@@ -159,15 +167,15 @@ void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::st
     }
 
     if (!writeAll(temporary.fd, text) || fsync(temporary.fd) != 0) {
-        fail(fileName, errno);
+        fail(shownPath, errno);
     }
     const int fd = temporary.fd;
     temporary.fd = -1;
     if (close(fd) != 0 && errno != EINTR) {  // on Linux the descriptor is gone even after EINTR
-        fail(fileName, errno);
+        fail(shownPath, errno);
     }
     if (rename(temporary.path.c_str(), target.c_str()) != 0) {
-        fail(fileName, errno);
+        fail(shownPath, errno);
     }
     temporary.path.clear();
 

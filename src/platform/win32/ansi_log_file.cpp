@@ -65,7 +65,7 @@ DWORD writeThrough(const std::wstring& path, const std::string& bytes) {
 
 void AnsiLogFile::replaceWith(const std::string& fileName, const std::string& text) {
     const std::wstring target = fullPath(toWide(fileName));
-    const std::string what = "Cannot write the log file " + toUtf8(target);
+    const std::string what = "Cannot write the log file \"" + toUtf8(target) + "\"";
 
     std::vector<wchar_t> temporary(MAX_PATH + 1);
     if (GetTempFileNameW(folderOf(target).c_str(), L"LWV", 0, temporary.data()) == 0) {
