@@ -157,6 +157,14 @@ TEST_F(LogFileTest, AFailedReplaceLeavesTheOldEntryAndNamesTheFileAndReason) {
             << "no reason given: " << failure.description();
     }
     CloseHandle(holder);
+    // A read-only log is refused too, also where the move would replace it (Wine).
+    SetFileAttributesW((folder / "X.LOG").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    try {
+        log.replaceWith((folder / "X.LOG").string(), "new\r\n");
+        ADD_FAILURE() << "a read-only log was replaced";
+    } catch (const RuntimeFailure& failure) {
+        EXPECT_EQ(failure.number(), RuntimeFailure::kPermissionDenied);
+    }
     EXPECT_EQ(readBytes(folder / "X.LOG"), "old\r\n");
     EXPECT_EQ(filesInFolder(), 1) << "the temporary file was left behind";
 }

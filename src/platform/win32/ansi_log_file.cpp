@@ -67,6 +67,12 @@ void AnsiLogFile::replaceWith(const std::string& fileName, const std::string& te
     const std::wstring target = fullPath(toWide(fileName));
     const std::string what = "Cannot write the log file \"" + toUtf8(target) + "\"";
 
+    // Windows refuses to replace a read-only file, Wine does not: refuse it here on both.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        throw systemFailure(ERROR_ACCESS_DENIED, what);
+    }
+
     std::vector<wchar_t> temporary(MAX_PATH + 1);
     if (GetTempFileNameW(folderOf(target).c_str(), L"LWV", 0, temporary.data()) == 0) {
         throw systemFailure(GetLastError(), what);
