@@ -132,7 +132,7 @@ TEST_F(AtomicLogFileWriterTest, WritesExactBytesAndReplacesTheWholeFile) {
     EXPECT_EQ(entries(folder), std::set<std::string>{"LW-DODOZU-ZIDADA-V1.LOG"});
 }
 
-TEST_F(AtomicLogFileWriterTest, ReplacesTheFileASymbolicLinkPointsTo) {
+TEST_F(AtomicLogFileWriterTest, FollowsASymbolicLinkUnlessAnotherUserPlantedItInAStickyFolder) {
     fs::create_directory(folder / "real");
     writeBytes(folder / "real" / "target.LOG", "old\r\n");
     fs::create_symlink("real/target.LOG", folder / "LW.LOG");
@@ -142,6 +142,24 @@ TEST_F(AtomicLogFileWriterTest, ReplacesTheFileASymbolicLinkPointsTo) {
     EXPECT_TRUE(fs::is_symlink(folder / "LW.LOG"));
     EXPECT_EQ(readBytes(folder / "real" / "target.LOG"), kEntry);
     EXPECT_EQ(entries(folder / "real"), std::set<std::string>{"target.LOG"});
+
+    const fs::path link = folder / "shared" / "LW.LOG";
+    fs::create_directory(link.parent_path());
+    if (chown(link.parent_path().c_str(), 65532, 65532) != 0) {
+        GTEST_SKIP() << "links of other users need root";
+    }
+    chmod(link.parent_path().c_str(), 01777);
+    fs::create_symlink("../real/target.LOG", link);
+    // Someone else's link is refused; the folder owner's and the user's own are followed.
+    for (const uid_t owner : {65533U, 65532U, geteuid()}) {
+        ASSERT_EQ(lchown(link.c_str(), owner, owner), 0);
+        EXPECT_EQ(outcome([&] { writer.replaceWith(link.string(), std::to_string(owner)); }),
+                  owner == 65533
+                      ? "70: Cannot write the log file \"" + link.string() + "\": Permission denied"
+                      : "ok");
+        EXPECT_EQ(readBytes(folder / "real" / "target.LOG"),
+                  owner == 65533 ? kEntry : std::to_string(owner));
+    }
 }
 
 TEST_F(AtomicLogFileWriterTest, PathsThatCannotHoldTheLogFailAndTouchNothing) {

@@ -16,6 +16,9 @@
 namespace lwviz::posix {
 namespace {
 
+// The kernel's own limit on links in a row.
+constexpr int kMaxLinksFollowed = 40;
+
 int failureNumberFor(int error) {
     switch (error) {
         case ENOSPC:
@@ -112,17 +115,35 @@ bool writeAll(int fd, std::string_view text) {
     return true;
 }
 
-// Where the bytes go: the file a symbolic link points to, not the link.
-std::string resolvedTarget(const std::string& fileName) {
-    struct stat info {};
-    if (lstat(fileName.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        std::error_code error;
-        auto resolved = std::filesystem::weakly_canonical(fileName, error);
-        if (!error) {
-            return resolved.string();
+// Where the bytes go: the file at the end of the symbolic links at the log path. A link is
+// followed only where the kernel's protected_symlinks rule would follow it, whatever the
+// system's setting: in a sticky, world-writable folder such as /tmp, only a link of the user's
+// own or of the folder's owner, so that nobody can plant a link there that redirects the log
+// onto a file of the user's.
+std::string resolvedTarget(const std::string& fileName, const std::string& shownPath) {
+    std::filesystem::path path(fileName);
+    for (int links = 0; links < kMaxLinksFollowed; ++links) {
+        struct stat link {};
+        if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+            return path.string();
         }
+        const std::filesystem::path folder = path.parent_path();
+        struct stat parent {};
+        if (stat(folder.empty() ? "." : folder.c_str(), &parent) != 0) {
+            fail(shownPath, errno);
+        }
+        const bool shared = (parent.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+        if (shared && link.st_uid != geteuid() && link.st_uid != parent.st_uid) {
+            fail(shownPath, EACCES);
+        }
+        std::error_code error;
+        const std::filesystem::path content = std::filesystem::read_symlink(path, error);
+        if (error) {
+            fail(shownPath, error.value());
+        }
+        path = folder / content;  // an absolute content replaces the folder
     }
-    return fileName;
+    fail(shownPath, ELOOP);
 }
 
 }  // namespace
@@ -130,7 +151,7 @@ std::string resolvedTarget(const std::string& fileName) {
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the port's signature
 void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::string& text) {
     const std::string shownPath = absolutePath(fileName);
-    const std::string target = resolvedTarget(fileName);
+    const std::string target = resolvedTarget(fileName, shownPath);
     const std::filesystem::path targetPath(target);
     const std::string name = targetPath.filename().string();
     if (name.empty()) {

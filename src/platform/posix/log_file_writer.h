@@ -11,7 +11,9 @@ namespace lwviz::posix {
 // read-only file system, 75 for anything else.
 //
 // As with an ordinary open for output, an existing log file the user may not write is refused
-// rather than replaced; a symbolic link is followed, so the file it points to is replaced.
+// rather than replaced; a symbolic link is followed, so the file it points to is replaced,
+// except where the kernel's protected_symlinks rule would not follow it (a sticky,
+// world-writable folder and a link of neither the user nor the folder's owner): refused.
 // The new file keeps the old one's permissions (and owner, where allowed); a new log file gets
 // the permissions any newly created file gets (0666 less the umask).
 class AtomicLogFileWriter final : public LogFileWriter {
