@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -188,6 +189,23 @@ TEST_F(AtomicLogFileWriterTest, PathsThatCannotHoldTheLogFailAndTouchNothing) {
 
     EXPECT_EQ(entries(folder), (std::set<std::string>{"LW.LOG", "plain"}));
     EXPECT_TRUE(fs::is_empty(folder / "LW.LOG"));
+}
+
+TEST_F(AtomicLogFileWriterTest, RemovesOnlyItsOwnTemporaryFilesThatKilledWritesLeft) {
+    // Left by a killed write of this log, by another user, not this log's temporary names.
+    for (const char* name :
+         {".LW.LOG.aB3xYz", ".LW.LOG.other1", ".LW.LOG.aB3xY", ".LX.LOG.aB3xYz"}) {
+        writeBytes(folder / name, "partial");
+        fs::last_write_time(folder / name,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    writeBytes(folder / ".LW.LOG.aB3xY0", "partial");  // another instance is writing it now
+    std::set<std::string> kept = {"LW.LOG", ".LW.LOG.aB3xY0", ".LW.LOG.aB3xY", ".LX.LOG.aB3xYz"};
+    if (chown((folder / ".LW.LOG.other1").c_str(), 65533, 65533) == 0) {
+        kept.insert(".LW.LOG.other1");  // another user's
+    }
+    writer.replaceWith((folder / "LW.LOG").string(), kEntry);
+    EXPECT_EQ(entries(folder), kept);
 }
 
 TEST_F(AtomicLogFileWriterTest, ReadOnlyFolderOrFileIsRefusedAndKeepsThePreviousLog) {

@@ -169,6 +169,19 @@ TEST_F(LogFileTest, AFailedReplaceLeavesTheOldEntryAndNamesTheFileAndReason) {
     EXPECT_EQ(filesInFolder(), 1) << "the temporary file was left behind";
 }
 
+TEST_F(LogFileTest, RemovesOnlyItsOwnTemporaryFilesThatKilledWritesLeft) {
+    // Left by a killed write of this log (names ignore case), not this log's temporary names.
+    for (const char* name : {".x.log.aB3xYz", ".X.LOG.aB3xY", ".Y.LOG.aB3xYz"}) {
+        std::ofstream(folder / name) << "partial";
+        fs::last_write_time(folder / name,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    std::ofstream(folder / ".X.LOG.aB3xY0") << "partial";  // another instance is writing it now
+    log.replaceWith((folder / "X.LOG").string(), "x\r\n");
+    EXPECT_FALSE(fs::exists(folder / ".x.log.aB3xYz"));
+    EXPECT_EQ(filesInFolder(), 4);
+}
+
 TEST_F(LogFileTest, AMissingFolderIsAFailureNamingTheFile) {
     EXPECT_THROW(log.replaceWith((folder / "missing" / "X.LOG").string(), "x\r\n"), RuntimeFailure);
 }

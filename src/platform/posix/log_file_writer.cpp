@@ -1,5 +1,6 @@
 #include "platform/posix/log_file_writer.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -16,6 +17,12 @@
 namespace lwviz::posix {
 namespace {
 
+// The temporary file is "." + the log's name + "." + six of these letters.
+constexpr std::string_view kSuffixLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kSuffixLength = 6;
+// A temporary file unchanged for this long belongs to no write that is still running.
+constexpr std::time_t kLeftoverSeconds = 60;
 // The kernel's own limit on links in a row.
 constexpr int kMaxLinksFollowed = 40;
 
@@ -49,9 +56,7 @@ std::string absolutePath(const std::string& fileName) {
 // Six random letters; the O_EXCL open below guarantees uniqueness, the randomness only keeps
 // retries rare.
 std::string randomSuffix() {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char bytes[6]{};
+    unsigned char bytes[kSuffixLength]{};
     if (getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
@@ -63,7 +68,7 @@ std::string randomSuffix() {
     }
     std::string suffix;
     for (const unsigned char byte : bytes) {
-        suffix += kLetters[byte % (sizeof kLetters - 1)];
+        suffix += kSuffixLetters[byte % kSuffixLetters.size()];
     }
     return suffix;
 }
@@ -146,6 +151,33 @@ std::string resolvedTarget(const std::string& fileName, const std::string& shown
     fail(shownPath, ELOOP);
 }
 
+bool isTemporaryName(std::string_view name, std::string_view prefix) {
+    return name.size() == prefix.size() + kSuffixLength && name.starts_with(prefix) &&
+           name.substr(prefix.size()).find_first_not_of(kSuffixLetters) == std::string_view::npos;
+}
+
+// A write killed between creating its temporary file and the rename leaves that file behind;
+// the next write removes it. Only the user's own plain files named as this log's temporary
+// files qualify, and only once they have been left unchanged for a minute, so that a write
+// still running in another instance keeps its file. Best effort: the write goes on whatever
+// happens here.
+void removeLeftovers(const std::string& folder, const std::string& prefix) {
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    const std::time_t oldest = std::time(nullptr) - kLeftoverSeconds;
+    while (const dirent* entry = readdir(entries)) {
+        struct stat info {};
+        if (isTemporaryName(entry->d_name, prefix) &&
+            fstatat(dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_mtime < oldest) {
+            (void)unlinkat(dirfd(entries), entry->d_name, 0);
+        }
+    }
+    closedir(entries);
+}
+
 }  // namespace
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the port's signature
@@ -172,8 +204,10 @@ void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::st
         }
     }
 
+    const std::string temporaryPrefix = "." + name + ".";
+    removeLeftovers(folder, temporaryPrefix);
     TemporaryFile temporary;
-    temporary.fd = createTemporary(folder + "/." + name + ".", temporary.path);
+    temporary.fd = createTemporary(folder + "/" + temporaryPrefix, temporary.path);
     if (temporary.fd < 0) {
         const int error = errno;
         temporary.path.clear();

@@ -8,7 +8,8 @@ namespace lwviz::posix {
 // is flushed to disk and renamed over the target. On failure the temporary file is removed,
 // the old log file stays exactly as it was, and a RuntimeFailure names the file with its full
 // path and the system's reason: 61 for a full disk or quota, 70 for a refused permission or
-// read-only file system, 75 for anything else.
+// read-only file system, 75 for anything else. Temporary files that killed writes of the same
+// log left behind are removed on the way.
 //
 // As with an ordinary open for output, an existing log file the user may not write is refused
 // rather than replaced; a symbolic link is followed, so the file it points to is replaced,
