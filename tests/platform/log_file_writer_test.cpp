@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "core/runtime_failure.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::posix {
 namespace {
@@ -96,25 +98,14 @@ std::string outcomeUnprivileged(const std::function<void()>& write) {
 
 class AtomicLogFileWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/lwviz-log-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        chmod(folder.c_str(), 0755);  // lets an unprivileged child reach the subfolders
-    }
     void TearDown() override {
         if (!mountPoint.empty()) {
             umount2(mountPoint.c_str(), MNT_DETACH);
         }
-        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-            if (entry.is_directory() && !entry.is_symlink()) {
-                chmod(entry.path().c_str(), 0755);
-            }
-        }
-        fs::remove_all(folder);
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     fs::path mountPoint;
     AtomicLogFileWriter writer;
 };
@@ -142,7 +133,7 @@ TEST_F(AtomicLogFileWriterTest, WritesExactBytesAndReplacesTheWholeFile) {
     EXPECT_EQ(entries(folder), std::set<std::string>{"LW-DODOZU-ZIDADA-V1.LOG"});
 }
 
-TEST_F(AtomicLogFileWriterTest, ReplacesTheFileASymbolicLinkPointsTo) {
+TEST_F(AtomicLogFileWriterTest, FollowsASymbolicLinkUnlessAnotherUserPlantedItInAStickyFolder) {
     fs::create_directory(folder / "real");
     writeBytes(folder / "real" / "target.LOG", "old\r\n");
     fs::create_symlink("real/target.LOG", folder / "LW.LOG");
@@ -152,6 +143,24 @@ TEST_F(AtomicLogFileWriterTest, ReplacesTheFileASymbolicLinkPointsTo) {
     EXPECT_TRUE(fs::is_symlink(folder / "LW.LOG"));
     EXPECT_EQ(readBytes(folder / "real" / "target.LOG"), kEntry);
     EXPECT_EQ(entries(folder / "real"), std::set<std::string>{"target.LOG"});
+
+    const fs::path link = folder / "shared" / "LW.LOG";
+    fs::create_directory(link.parent_path());
+    if (chown(link.parent_path().c_str(), 65532, 65532) != 0) {
+        GTEST_SKIP() << "links of other users need root";
+    }
+    chmod(link.parent_path().c_str(), 01777);
+    fs::create_symlink("../real/target.LOG", link);
+    // Someone else's link is refused; the folder owner's and the user's own are followed.
+    for (const uid_t owner : {65533U, 65532U, geteuid()}) {
+        ASSERT_EQ(lchown(link.c_str(), owner, owner), 0);
+        EXPECT_EQ(outcome([&] { writer.replaceWith(link.string(), std::to_string(owner)); }),
+                  owner == 65533
+                      ? "70: Cannot write the log file \"" + link.string() + "\": Permission denied"
+                      : "ok");
+        EXPECT_EQ(readBytes(folder / "real" / "target.LOG"),
+                  owner == 65533 ? kEntry : std::to_string(owner));
+    }
 }
 
 TEST_F(AtomicLogFileWriterTest, PathsThatCannotHoldTheLogFailAndTouchNothing) {
@@ -170,8 +179,33 @@ TEST_F(AtomicLogFileWriterTest, PathsThatCannotHoldTheLogFailAndTouchNothing) {
     EXPECT_EQ(outcome([&] { writer.replaceWith(missing, kEntry); }),
               "75: Cannot write the log file \"" + missing + "\": No such file or directory");
 
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);  // a relative name is reported with its full path
+    EXPECT_EQ(outcome([&] { writer.replaceWith("missing/LW.LOG", kEntry); }),
+              "75: Cannot write the log file \"" +
+                  (fs::current_path() / "missing/LW.LOG").string() +
+                  "\": No such file or directory");
+    fs::current_path(previous);
+
     EXPECT_EQ(entries(folder), (std::set<std::string>{"LW.LOG", "plain"}));
     EXPECT_TRUE(fs::is_empty(folder / "LW.LOG"));
+}
+
+TEST_F(AtomicLogFileWriterTest, RemovesOnlyItsOwnTemporaryFilesThatKilledWritesLeft) {
+    // Left by a killed write of this log, by another user, not this log's temporary names.
+    for (const char* name :
+         {".LW.LOG.aB3xYz", ".LW.LOG.other1", ".LW.LOG.aB3xY", ".LX.LOG.aB3xYz"}) {
+        writeBytes(folder / name, "partial");
+        fs::last_write_time(folder / name,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    writeBytes(folder / ".LW.LOG.aB3xY0", "partial");  // another instance is writing it now
+    std::set<std::string> kept = {"LW.LOG", ".LW.LOG.aB3xY0", ".LW.LOG.aB3xY", ".LX.LOG.aB3xYz"};
+    if (chown((folder / ".LW.LOG.other1").c_str(), 65533, 65533) == 0) {
+        kept.insert(".LW.LOG.other1");  // another user's
+    }
+    writer.replaceWith((folder / "LW.LOG").string(), kEntry);
+    EXPECT_EQ(entries(folder), kept);
 }
 
 TEST_F(AtomicLogFileWriterTest, ReadOnlyFolderOrFileIsRefusedAndKeepsThePreviousLog) {

@@ -5,7 +5,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <optional>
 #include <regex>
 #include <string>
@@ -13,6 +12,7 @@
 #include "platform/posix/environment.h"
 #include "platform/posix/program_info.h"
 #include "platform/posix/wall_clock.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::posix {
 namespace {
@@ -143,24 +143,18 @@ TEST_F(PosixWallClockTest, LocaleThatIsNotInstalledFallsBackToC) {
 }
 
 TEST_F(PosixWallClockTest, TextsOfAnEightBitLocaleArriveAsUtf8) {
-    char pattern[] = "/tmp/lwviz-locale-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string folder = pattern;
-    const std::string build =
-        "localedef -i ja_JP -f EUC-JP " + folder + "/ja_JP.EUC-JP >/dev/null 2>&1";
+    const testing::TemporaryFolder folder;
+    const std::string build = "localedef -i ja_JP -f EUC-JP " +
+                              (folder.path() / "ja_JP.EUC-JP").string() + " >/dev/null 2>&1";
     if (std::system(build.c_str()) != 0) {
-        std::filesystem::remove_all(folder);
         GTEST_SKIP() << "localedef cannot build ja_JP.EUC-JP here";
     }
-    {
-        const ScopedEnv path("LOCPATH", folder.c_str());
-        const ScopedEnv time("LC_TIME", "ja_JP.EUC-JP");
-        const std::string date = clock.dateText();
-        EXPECT_TRUE(std::regex_match(date, std::regex("\\d{4}年\\d\\d月\\d\\d日"))) << date;
-        const std::string text = clock.timeText();
-        EXPECT_TRUE(std::regex_match(text, std::regex("\\d\\d時\\d\\d分\\d\\d秒"))) << text;
-    }
-    std::filesystem::remove_all(folder);
+    const ScopedEnv path("LOCPATH", folder.path().c_str());
+    const ScopedEnv time("LC_TIME", "ja_JP.EUC-JP");
+    const std::string date = clock.dateText();
+    EXPECT_TRUE(std::regex_match(date, std::regex("\\d{4}年\\d\\d月\\d\\d日"))) << date;
+    const std::string text = clock.timeText();
+    EXPECT_TRUE(std::regex_match(text, std::regex("\\d\\d時\\d\\d分\\d\\d秒"))) << text;
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/win32/process_environment.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/text_encoding.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::win32 {
 namespace {
@@ -103,22 +104,12 @@ std::string readBytes(const fs::path& path) {
 // Each test in a fresh working folder.
 class LogFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("lwviz-log-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
     [[nodiscard]] int filesInFolder() const {
         return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     AnsiLogFile log;
 };
 
@@ -157,14 +148,36 @@ TEST_F(LogFileTest, AFailedReplaceLeavesTheOldEntryAndNamesTheFileAndReason) {
         ADD_FAILURE() << "replacing a locked file succeeded";
     } catch (const RuntimeFailure& failure) {
         EXPECT_EQ(failure.number(), RuntimeFailure::kPermissionDenied);
-        const std::size_t name = failure.description().find("X.LOG: ");
+        const std::string named = "\"" + (folder / "X.LOG").string() + "\": ";
+        const std::size_t name = failure.description().find(named);
         ASSERT_NE(name, std::string::npos) << failure.description();
-        EXPECT_GT(failure.description().size(), name + 7)
+        EXPECT_GT(failure.description().size(), name + named.size())
             << "no reason given: " << failure.description();
     }
     CloseHandle(holder);
+    // A read-only log is refused too, also where the move would replace it (Wine).
+    SetFileAttributesW((folder / "X.LOG").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    try {
+        log.replaceWith((folder / "X.LOG").string(), "new\r\n");
+        ADD_FAILURE() << "a read-only log was replaced";
+    } catch (const RuntimeFailure& failure) {
+        EXPECT_EQ(failure.number(), RuntimeFailure::kPermissionDenied);
+    }
     EXPECT_EQ(readBytes(folder / "X.LOG"), "old\r\n");
     EXPECT_EQ(filesInFolder(), 1) << "the temporary file was left behind";
+}
+
+TEST_F(LogFileTest, RemovesOnlyItsOwnTemporaryFilesThatKilledWritesLeft) {
+    // Left by a killed write of this log (names ignore case), not this log's temporary names.
+    for (const char* name : {".x.log.aB3xYz", ".X.LOG.aB3xY", ".Y.LOG.aB3xYz"}) {
+        std::ofstream(folder / name) << "partial";
+        fs::last_write_time(folder / name,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    std::ofstream(folder / ".X.LOG.aB3xY0") << "partial";  // another instance is writing it now
+    log.replaceWith((folder / "X.LOG").string(), "x\r\n");
+    EXPECT_FALSE(fs::exists(folder / ".x.log.aB3xYz"));
+    EXPECT_EQ(filesInFolder(), 4);
 }
 
 TEST_F(LogFileTest, AMissingFolderIsAFailureNamingTheFile) {

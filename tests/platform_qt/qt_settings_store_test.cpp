@@ -1,6 +1,9 @@
 #include "platform/qt/qt_settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include <string>
 
 #include "core/runtime_failure.h"
+#include "support/temporary_folder.h"
 
 namespace lwviz::qt {
 namespace {
@@ -31,9 +35,6 @@ void writeText(const fs::path& path, const std::string& text) {
 class QtSettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/lwviz-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
         saveVariable("XDG_CONFIG_HOME", oldConfig);
         saveVariable("HOME", oldHome);
         setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
@@ -42,7 +43,6 @@ protected:
     void TearDown() override {
         restoreVariable("XDG_CONFIG_HOME", oldConfig);
         restoreVariable("HOME", oldHome);
-        fs::remove_all(folder);
     }
 
     static void saveVariable(const char* name, std::optional<std::string>& slot) {
@@ -58,7 +58,8 @@ protected:
         }
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path& folder = temporary.path();
     std::optional<std::string> oldConfig;
     std::optional<std::string> oldHome;
     QtSettingsStore store;
@@ -143,6 +144,34 @@ TEST_F(QtSettingsStoreTest, UnwritableLocationFailsTheSaveButNotTheGet) {
                                              "\": the file cannot be written");
     }
     EXPECT_EQ(readText(folder / "plain"), "not a folder");
+}
+
+TEST_F(QtSettingsStoreTest, AStaleLockInAFolderThatCannotBeWrittenFailsTheSaveWithinSeconds) {
+    const fs::path ini = folder / "config" / "LW_VIZ.ini";
+    fs::create_directories(ini.parent_path());
+    writeText(ini, "[LW-DODOZU-ZIDADA-V1]\nMAIN_Left=1000\n");
+    writeText(ini.string() + ".lock", "2147483646\n");  // left by a process that has gone
+    chmod(ini.c_str(), 0666);
+    chmod(ini.parent_path().c_str(), 0555);
+    // A child saves as an ordinary user (root writes anywhere); the alarm ends it if it hangs.
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(10);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(3);
+        }
+        try {
+            store.save(kApp, kSection, "MAIN_Left", "2000");
+        } catch (const RuntimeFailure& failure) {
+            _exit(failure.number() == RuntimeFailure::kPathFileAccessError ? 0 : 2);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0)
+        << "exit 1: saved, 2: another failure, 3: cannot drop root; signal 14: hung";
+    EXPECT_EQ(readText(ini), "[LW-DODOZU-ZIDADA-V1]\nMAIN_Left=1000\n");
 }
 
 TEST_F(QtSettingsStoreTest, LinesItCannotParseDoNotStopASave) {

@@ -13,7 +13,8 @@ public:
     [[nodiscard]] std::optional<std::string> get(const std::string& application,
                                                  const std::string& section,
                                                  const std::string& key) override;
-    // Throws RuntimeFailure naming the key and the file when the file cannot be written.
+    // Throws RuntimeFailure naming the key and the file when the file cannot be written, also
+    // when the lock file beside it stays in place for more than a few seconds.
     void save(const std::string& application, const std::string& section, const std::string& key,
               const std::string& text) override;
 
