@@ -23,18 +23,15 @@ for tool in Xvfb openbox wmctrl xdpyinfo xauth; do
         exit 77
     fi
 done
-# shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
-source "$here/../../scripts/lib-xvfb.sh"
+# shellcheck source-path=SCRIPTDIR source=../../scripts/lib-unattended.sh
+source "$here/../../scripts/lib-unattended.sh"
 # shellcheck source-path=SCRIPTDIR source=lib-log-entry.sh
 source "$here/lib-log-entry.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/config" "$work/run" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
 ini=$work/config/LW_VIZ.ini
 log=$work/run/$name.LOG
-printf '[%s]\nAUTOSTART_TICKBOX=1\nAUTOCLOSE_TICKBOX=1\n' "$name" >"$ini"
 
 failures=0
 fail() {
@@ -42,29 +39,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Runs the program from the working folder; records its exit status and run time.
-run_program() {
-    local started ended
-    started=$(date +%s%N)
-    (
-        cd "$work/run" &&
-            exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
-                XDG_RUNTIME_DIR="$work/runtime" \
-                COMPUTERNAME=E2E-PC LC_ALL=C.UTF-8 timeout 60 "$program"
-    ) >"$work/program.out" 2>&1
-    echo $? >"$work/status"
-    ended=$(date +%s%N)
-    echo $(((ended - started) / 1000000)) >"$work/elapsed_ms"
-}
-
-# A display that another test grabs or stops while this one starts is tried once more; the
-# program itself runs at most once.
-for attempt in 1 2; do
-    with_virtual_display run_program || true
-    [[ -s "$work/status" ]] && break
-    echo "the virtual display could not be started (attempt $attempt)" >&2
-done
-if [[ ! -s "$work/status" ]]; then
+if ! COMPUTERNAME=E2E-PC LC_ALL=C.UTF-8 unattended_run "$program" "$work"; then
     echo "FAIL: the virtual display could not be started" >&2
     exit 1
 fi

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,11 +18,14 @@
 
 #include "core/runtime_failure.h"
 #include "support/temporary_folder.h"
+#include "support/unprivileged.h"
 
 namespace lwviz::posix {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::outcome;
+using testing::outcomeUnprivileged;
 
 const std::string kEntry =
     "========================================================\r\n"
@@ -51,49 +53,6 @@ mode_t modeOf(const fs::path& path) {
     struct stat info {};
     EXPECT_EQ(stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
-}
-
-// What replaceWith threw, as "number: description", or "ok".
-std::string outcome(const std::function<void()>& write) {
-    try {
-        write();
-        return "ok";
-    } catch (const RuntimeFailure& failure) {
-        return std::to_string(failure.number()) + ": " + failure.description();
-    }
-}
-
-// File permissions do not bind root, so as root the write runs in a child that has given
-// root up; any other user runs it right here.
-std::string outcomeUnprivileged(const std::function<void()>& write) {
-    if (geteuid() != 0) {
-        return outcome(write);
-    }
-    int channel[2];
-    if (pipe(channel) != 0) {
-        return "pipe failed";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        std::string result = "cannot drop root";
-        if (setgid(65534) == 0 && setuid(65534) == 0) {
-            result = outcome(write);
-        }
-        (void)::write(channel[1], result.data(), result.size());
-        _exit(0);
-    }
-    close(channel[1]);
-    std::string result;
-    char buffer[512];
-    ssize_t length = 0;
-    while ((length = read(channel[0], buffer, sizeof buffer)) > 0) {
-        result.append(buffer, static_cast<std::size_t>(length));
-    }
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return result;
 }
 
 class AtomicLogFileWriterTest : public ::testing::Test {

@@ -38,17 +38,6 @@ std::optional<std::string> MemorySettingsStore::value(const std::string& section
     return found->second;
 }
 
-std::vector<std::string> MemorySettingsStore::keys(const std::string& section) const {
-    std::vector<std::string> result;
-    for (const auto& [address, text] : values) {
-        if (std::get<0>(address) == ProgramSettings::kApplication &&
-            std::get<1>(address) == section) {
-            result.push_back(std::get<2>(address));
-        }
-    }
-    return result;
-}
-
 void MemoryLogFile::replaceWith(const std::string& fileName, const std::string& text) {
     if (failure) {
         throw *failure;

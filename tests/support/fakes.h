@@ -31,7 +31,6 @@ public:
 class FakeWallClock final : public WallClock {
 public:
     [[nodiscard]] std::string dateText() override {
-        ++dateReads;
         reads.push_back("date");
         std::string read = date;
         if (onDateRead) {
@@ -40,14 +39,11 @@ public:
         return read;
     }
     [[nodiscard]] std::string timeText() override {
-        ++timeReads;
         reads.push_back("time");
         return time;
     }
     std::string date = "07/12/2026";
     std::string time = "10:11:12";
-    int dateReads = 0;
-    int timeReads = 0;
     std::vector<std::string> reads;  // "date", "time", in order of reading
     // Runs after each date reading: lets a test move the clock on between the date and the
     // time (a tick at midnight).
@@ -80,7 +76,6 @@ public:
     void put(const std::string& section, const std::string& key, const std::string& text);
     [[nodiscard]] std::optional<std::string> value(const std::string& section,
                                                    const std::string& key) const;
-    [[nodiscard]] std::vector<std::string> keys(const std::string& section) const;
 
     std::map<Address, std::string> values;
     std::vector<std::string> savedKeys;  // in order of saving

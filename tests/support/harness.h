@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -8,6 +9,12 @@
 #include "support/fakes.h"
 
 namespace lwviz::testing {
+
+// A window's left, top, width and height, to compare in one expectation.
+using Place = std::array<float, 4>;
+inline Place placeOf(const Window& window) {
+    return {window.left(), window.top(), window.width(), window.height()};
+}
 
 // Advances the virtual clock to `until`, waking the application at each due time as its
 // front-end's timer would.

@@ -47,7 +47,6 @@ protected:
     [[nodiscard]] HWND control(const char* name) const {
         return frontEnd.view(app->mainWindow())->controlHandle(name);
     }
-    [[nodiscard]] std::string section() { return platform.program.name; }
 
     // Handles the window messages that are waiting, and the timers due within `ms`.
     static void pump(int ms) {
@@ -82,7 +81,7 @@ std::pair<COLORREF, COLORREF> coloursOf(HWND parent, HWND control) {
 }
 
 TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
-    platform.settings.put(section(), "AlwaysOnTop_TICKBOX", "2");
+    platform.settings.put(platform.program.name, "AlwaysOnTop_TICKBOX", "2");
     open();
     int drawn = 0;
     for (const Control& c : app->mainWindow().controls()) {
