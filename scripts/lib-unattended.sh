@@ -3,31 +3,34 @@
 # ticked by an earlier run, on a private virtual display, in a folder of its own. Source this
 # file (it brings lib-xvfb.sh along), then:
 #
-#   unattended_run PROGRAM WORK [SCREENSHOT]
+#   unattended_run PROGRAM WORK [COMMAND...]
 #
-# WORK receives config/LW_VIZ.ini (the settings), run/ (the working folder, where the log
-# lands), home/ and runtime/; afterwards status (the program's exit status, 124 when it still
-# ran after 60 s), elapsed_ms and program.out (what it printed). With SCREENSHOT the display is
-# photographed into that file 3 s into the run, during the warm-up. The caller's environment
-# (COMPUTERNAME, LC_ALL, ...) reaches the program. Returns 1 when no virtual display could be
-# started, else 0.
+# WORK receives config/LW_VIZ.ini (the settings; lines in WORK/settings, if the caller wrote
+# it, are added to the program's section), run/ (the working folder, where the log lands),
+# home/ and runtime/; afterwards status (the program's exit status, 124 when it still ran after
+# 60 s), elapsed_ms, peak_kb (its peak memory) and program.out (what it printed). COMMAND, a
+# program or shell function, runs on the display 3 s into the run, during the warm-up. The
+# caller's environment (COMPUTERNAME, LC_ALL, ...) reaches the program. Returns 1 when no
+# virtual display could be started, else 0.
 
 # shellcheck source=scripts/lib-xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib-xvfb.sh"
 
 # On the virtual display: the run itself.
 _ur_run() {
-    local program=$1 work=$2 shot=$3 started pid status=0
+    local program=$1 work=$2 started pid status=0
+    shift 2
     started=$(date +%s%N)
     (
         cd "$work/run" &&
             exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
-                XDG_RUNTIME_DIR="$work/runtime" timeout -k 5 60 "$program"
+                XDG_RUNTIME_DIR="$work/runtime" timeout -k 5 60 \
+                /usr/bin/time -q -f %M -o "$work/peak_kb" "$program"
     ) >"$work/program.out" 2>&1 &
     pid=$!
-    if [[ -n "$shot" ]]; then
+    if (($#)); then
         sleep 3
-        import -window root "$shot" || echo "taking the screenshot failed" >&2
+        "$@" || echo "$1 failed while the program ran" >&2
     fi
     wait "$pid" || status=$?
     echo "$status" >"$work/status"
@@ -35,17 +38,21 @@ _ur_run() {
 }
 
 unattended_run() {
-    local program=$1 work=$2 shot=${3:-} name attempt
+    local program=$1 work=$2 name attempt
+    shift 2
     name=$(basename "$program")
     name=${name%.*}
     mkdir -p "$work/config" "$work/run" "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
-    printf '[%s]\nAUTOSTART_TICKBOX=1\nAUTOCLOSE_TICKBOX=1\n' "$name" >"$work/config/LW_VIZ.ini"
+    {
+        printf '[%s]\nAUTOSTART_TICKBOX=1\nAUTOCLOSE_TICKBOX=1\n' "$name"
+        [[ ! -f "$work/settings" ]] || cat "$work/settings"
+    } >"$work/config/LW_VIZ.ini"
     rm -f "$work/status"
     # A display that another test grabs or stops while this one starts is tried once more;
     # the program itself runs at most once.
     for attempt in 1 2; do
-        with_virtual_display _ur_run "$program" "$work" "$shot" || true
+        with_virtual_display _ur_run "$program" "$work" "$@" || true
         [[ -s "$work/status" ]] && return 0
         echo "the virtual display could not be started (attempt $attempt)" >&2
     done

@@ -27,11 +27,8 @@ void AboutWindow::ABOUT_BUTTON_Click() {
 
 void AboutWindow::Form_Load() {
     Window& w = *window_;
-    w.setLeft(settings_.readPosition("ABOUT_Left", kAboutDefaultLeft));
-    w.setTop(settings_.readPosition("ABOUT_Top", kAboutDefaultTop));
-    w.setWidth(settings_.readSize("ABOUT_Width", kAboutDefaultWidth));
-    w.setHeight(settings_.readSize("ABOUT_Height", kAboutDefaultHeight));
-    keepOnScreen(w, screens_, kAboutDefaultLeft, kAboutDefaultTop);
+    settings_.restorePlace(w, "ABOUT", kAboutDefaultPlace);
+    keepUsable(w, screens_, kAboutDefaultPlace);
     w.control("OUTPUT_REPORT_TEXTBOX").setText(mainReport_.text());
 }
 

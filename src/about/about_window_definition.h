@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/window.h"
+#include "core/window_placement.h"
 
 namespace lwviz {
 
@@ -10,9 +11,6 @@ namespace lwviz {
 
 // Where and how large the window opens when nothing is stored: the design client area plus the
 // window frame, at the main window's default corner.
-inline constexpr float kAboutDefaultLeft = 1000;
-inline constexpr float kAboutDefaultTop = 1000;
-inline constexpr float kAboutDefaultWidth = 5745;   // 5655 + 2 * 45
-inline constexpr float kAboutDefaultHeight = 4890;  // 4515 + 330 + 45
+inline constexpr WindowPlace kAboutDefaultPlace{1000, 1000, 5655 + 2 * 45, 4515 + 330 + 45};
 
 }  // namespace lwviz

@@ -7,8 +7,33 @@
 
 namespace lwviz {
 
-void keepOnScreen(Window& window, ScreenLayout& screens, float defaultLeft, float defaultTop) {
+void keepUsable(Window& window, ScreenLayout& screens, const WindowPlace& defaults) {
     const std::vector<ScreenRect> areas = screens.screens();
+    double allLeft = 0;
+    double allTop = 0;
+    double allRight = 0;
+    double allBottom = 0;
+    if (!areas.empty()) {
+        allLeft = areas.front().left;
+        allTop = areas.front().top;
+        allRight = allLeft;
+        allBottom = allTop;
+        for (const ScreenRect& s : areas) {
+            allLeft = std::min(allLeft, s.left);
+            allTop = std::min(allTop, s.top);
+            allRight = std::max(allRight, s.left + s.width);
+            allBottom = std::max(allBottom, s.top + s.height);
+        }
+    }
+    const auto usable = [&areas](float size, float least, double all) {
+        return size >= least && (areas.empty() || size <= all);
+    };
+    if (!usable(window.width(), kLeastUsableWidth, allRight - allLeft)) {
+        window.setWidth(defaults.width);
+    }
+    if (!usable(window.height(), kLeastUsableHeight, allBottom - allTop)) {
+        window.setHeight(defaults.height);
+    }
     if (areas.empty()) {
         return;
     }
@@ -21,8 +46,8 @@ void keepOnScreen(Window& window, ScreenLayout& screens, float defaultLeft, floa
                bottom > s.top;
     });
     if (!visible) {
-        window.setLeft(defaultLeft);
-        window.setTop(defaultTop);
+        window.setLeft(defaults.left);
+        window.setTop(defaults.top);
     }
 }
 

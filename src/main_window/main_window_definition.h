@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/window.h"
+#include "core/window_placement.h"
 
 namespace lwviz {
 
@@ -8,10 +9,8 @@ namespace lwviz {
 // cells, captions and a line that only a larger window shows.
 [[nodiscard]] const WindowDefinition& mainWindowDefinition();
 
-// The outer size the load gives the window when nothing is stored: the control panel only.
-inline constexpr float kMainDefaultLeft = 1000;
-inline constexpr float kMainDefaultTop = 1000;
-inline constexpr float kMainDefaultWidth = 4380;
-inline constexpr float kMainDefaultHeight = 2325;
+// Where the load puts the window when nothing usable is stored; the size shows the control
+// panel only.
+inline constexpr WindowPlace kMainDefaultPlace{1000, 1000, 4380, 2325};
 
 }  // namespace lwviz

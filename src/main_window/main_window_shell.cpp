@@ -14,11 +14,8 @@ MainWindowShell::MainWindowShell(MainForm& form, ProgramSettings& settings, Serv
 void MainWindowShell::Form_Load() {
     MainForm& f = form_;
     Window& w = f.window;
-    w.setLeft(settings_.readPosition("MAIN_Left", kMainDefaultLeft));
-    w.setTop(settings_.readPosition("MAIN_Top", kMainDefaultTop));
-    w.setWidth(settings_.readSize("MAIN_Width", kMainDefaultWidth));
-    w.setHeight(settings_.readSize("MAIN_Height", kMainDefaultHeight));
-    keepOnScreen(w, services_.screens, kMainDefaultLeft, kMainDefaultTop);
+    settings_.restorePlace(w, "MAIN", kMainDefaultPlace);
+    keepUsable(w, services_.screens, kMainDefaultPlace);
 
     f.AlwaysOnTop_TICKBOX.setValue(settings_.readTickState("AlwaysOnTop_TICKBOX", kTicked));
     // A restored tick runs the Auto Start click reaction here, before Auto Close is restored.

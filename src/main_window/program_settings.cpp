@@ -1,5 +1,6 @@
 #include "main_window/program_settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -19,7 +20,7 @@ void ProgramSettings::save(const std::string& key, const std::string& text) {
 }
 
 namespace {
-std::optional<float> readSingle(const std::string& text) {
+std::optional<float> singleOf(const std::string& text) {
     try {
         const float value = conv::TextToSingle(text);
         return std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
@@ -29,13 +30,8 @@ std::optional<float> readSingle(const std::string& text) {
 }
 }  // namespace
 
-float ProgramSettings::readPosition(const std::string& key, float defaultValue) {
-    return readSingle(get(key, std::lround(defaultValue))).value_or(defaultValue);
-}
-
-float ProgramSettings::readSize(const std::string& key, float defaultValue) {
-    const std::optional<float> size = readSingle(get(key, std::lround(defaultValue)));
-    return size && *size > 0 ? *size : defaultValue;
+float ProgramSettings::readSingle(const std::string& key, float defaultValue) {
+    return singleOf(get(key, std::lround(defaultValue))).value_or(defaultValue);
 }
 
 std::int16_t ProgramSettings::readTickState(const std::string& key, std::int16_t defaultValue) {
@@ -45,6 +41,15 @@ std::int16_t ProgramSettings::readTickState(const std::string& key, std::int16_t
     } catch (const RuntimeFailure&) {
         return defaultValue;
     }
+}
+
+void ProgramSettings::restorePlace(Window& window, const std::string& prefix,
+                                   const WindowPlace& defaults) {
+    window.setLeft(readSingle(prefix + "_Left", defaults.left));
+    window.setTop(readSingle(prefix + "_Top", defaults.top));
+    // A size the window cannot take at all (negative) counts as absent here already.
+    window.setWidth(std::max(0.0F, readSingle(prefix + "_Width", defaults.width)));
+    window.setHeight(std::max(0.0F, readSingle(prefix + "_Height", defaults.height)));
 }
 
 void ProgramSettings::saveSingle(const std::string& key, float value) {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/ports.h"
+#include "core/window.h"
+#include "core/window_placement.h"
 
 namespace lwviz {
 
@@ -22,9 +24,11 @@ public:
 
     // Readers that never stop the start: a value that is not a number or lies out of range
     // counts as absent, and the default applies.
-    [[nodiscard]] float readPosition(const std::string& key, float defaultValue);
-    [[nodiscard]] float readSize(const std::string& key, float defaultValue);
+    [[nodiscard]] float readSingle(const std::string& key, float defaultValue);
     [[nodiscard]] std::int16_t readTickState(const std::string& key, std::int16_t defaultValue);
+    // A window's Left, Top, Width and Height in that order, keys PREFIX_Left and so on. Whether
+    // the place can be used is keepUsable's to decide.
+    void restorePlace(Window& window, const std::string& prefix, const WindowPlace& defaults);
 
     void saveSingle(const std::string& key, float value);
     void saveTickState(const std::string& key, std::int16_t value);

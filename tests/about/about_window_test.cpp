@@ -49,8 +49,8 @@ TEST(AboutWindowDefinition, EveryControlLiesInsideTheClientAreaInItsTabOrder) {
     EXPECT_FALSE(d.style.maximizeButton);
     ASSERT_EQ(d.controls.size(), 9U);
     // The default outer size shows the whole design layout.
-    EXPECT_LE(d.clientWidth, kAboutDefaultWidth);
-    EXPECT_LE(d.clientHeight, kAboutDefaultHeight);
+    EXPECT_LE(d.clientWidth, kAboutDefaultPlace.width);
+    EXPECT_LE(d.clientHeight, kAboutDefaultPlace.height);
     std::set<int> tabIndices;
     for (const ControlDefinition& c : d.controls) {
         EXPECT_GE(c.rect.left, 0) << c.name;

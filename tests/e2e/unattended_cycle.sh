@@ -39,7 +39,15 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! COMPUTERNAME=E2E-PC LC_ALL=C.UTF-8 unattended_run "$program" "$work"; then
+# Sizes beyond every screen count as absent: the window opens at its default size, and the
+# program never asks for a window buffer of that size.
+printf 'MAIN_Width=3e10\nMAIN_Height=3e10\n' >"$work/settings"
+window_size() {
+    xdotool search --sync --onlyvisible --name '^LW-DODOZU-ZIDADA$' getwindowgeometry \
+        >"$work/geometry"
+}
+
+if ! COMPUTERNAME=E2E-PC LC_ALL=C.UTF-8 unattended_run "$program" "$work" window_size; then
     echo "FAIL: the virtual display could not be started" >&2
     exit 1
 fi
@@ -50,6 +58,16 @@ if [[ -s "$work/program.out" ]]; then
     echo "--- program output ---"
     cat "$work/program.out"
     echo "----------------------"
+fi
+
+# The default size, less the window manager's frame; the memory of a window that size.
+geometry=$(sed -n 's/.*Geometry: //p' "$work/geometry" 2>/dev/null)
+[[ "$geometry" =~ ^(2[5-9][0-9])x(1[0-5][0-9])$ ]] ||
+    fail "the window is '$geometry', expected the default 292 x 155 less its frame"
+peak_kb=$(cat "$work/peak_kb" 2>/dev/null)
+echo "window $geometry, peak memory $peak_kb KiB"
+if [[ ! "$peak_kb" =~ ^[0-9]+$ ]] || ((peak_kb >= 60 * 1024)); then
+    fail "peak memory '$peak_kb' KiB, expected under 60 MiB"
 fi
 
 # Ends by itself, successfully, after warm-up (10 s), entry (1 s) and hold (10 s).
@@ -104,7 +122,8 @@ else
     echo "log file: $bytes bytes"
 fi
 
-# The settings: the program's section holds the five keys the close saves.
+# The settings: the program's section holds the five keys the close saves, and the sizes it
+# never writes.
 if [[ ! -f "$ini" ]]; then
     fail "no settings file $ini"
 else
@@ -112,7 +131,7 @@ else
         /^\[/ { inside = ($0 == s); next }
         inside && /=/ { print }' "$ini" | sort)
     keys=$(cut -d= -f1 <<<"$section_keys" | tr '\n' ' ')
-    [[ "$keys" == "AUTOCLOSE_TICKBOX AUTOSTART_TICKBOX AlwaysOnTop_TICKBOX MAIN_Left MAIN_Top " ]] ||
+    [[ "$keys" == "AUTOCLOSE_TICKBOX AUTOSTART_TICKBOX AlwaysOnTop_TICKBOX MAIN_Height MAIN_Left MAIN_Top MAIN_Width " ]] ||
         fail "keys of [$name] are '$keys'"
     grep -qx 'AUTOSTART_TICKBOX=1' <<<"$section_keys" || fail "AUTOSTART_TICKBOX not saved as 1"
     grep -qx 'AUTOCLOSE_TICKBOX=1' <<<"$section_keys" || fail "AUTOCLOSE_TICKBOX not saved as 1"
