@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Always On Top with a real window manager: another program's window that is itself always on
 # top and has the focus loses its topmost state within two seconds, and the program's main
-# window takes it and is stacked above it. With the box stored clear, nothing is restacked.
+# window takes it and is stacked above it, and the keyboard stays where it was: a sentence
+# typed into the other window meanwhile arrives whole, and Escape still closes the About
+# window after 3 s. With the box stored clear, nothing is restacked.
 #
 #   always_on_top.sh PROGRAM
 #
@@ -17,7 +19,7 @@ name=$(basename "$program")
 name=${name%.*}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-for tool in Xvfb openbox wmctrl xdpyinfo xauth xdotool xprop xmessage; do
+for tool in Xvfb openbox wmctrl xdpyinfo xauth xdotool xprop wish; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed" >&2
         exit 77
@@ -49,6 +51,16 @@ wait_for() {
 # The one visible window whose title is exactly TITLE (decimal id), or nothing.
 window_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+no_window_titled() {
+    [[ -z "$(window_titled "$1")" ]]
+}
+
+sentence="the quick brown fox jumps over the lazy dog"
+about="LW-DODOZU-ZIDADA - ABOUT"
+typed_whole() {
+    [[ "$(<"$1/typed.txt")" == "$sentence" ]]
 }
 
 has_above() {
@@ -90,9 +102,11 @@ scenario() {
         printf '[%s]\nAlwaysOnTop_TICKBOX=0\n' "$name" >"$dir/config/LW_VIZ.ini"
     fi
 
-    xmessage -title LWVIZ-OTHER -geometry +40+40 "another program" &
+    # Another program with a text field; Enter prints what arrived there.
+    wish <<<'wm title . LWVIZ-OTHER; wm geometry . +40+40; entry .e -width 50; pack .e
+        focus .e; bind .e <Return> {puts [.e get]; exit}' >"$dir/typed.txt" &
     other_pid=$!
-    wait_for 50 window_titled LWVIZ-OTHER || fail "$scenario: xmessage did not show"
+    wait_for 50 window_titled LWVIZ-OTHER || fail "$scenario: the other window did not show"
     other=$(window_titled LWVIZ-OTHER)
 
     (
@@ -106,10 +120,10 @@ scenario() {
     if [[ -n "$main" && -n "$other" ]]; then
         wait_for 30 active_is "$main" || fail "$scenario: the program did not get the focus"
         wmctrl -i -r "$other" -b add,above
-        wait_for 20 has_above "$other" || fail "$scenario: wmctrl did not make xmessage topmost"
+        wait_for 20 has_above "$other" || fail "$scenario: wmctrl did not make the other window topmost"
         has_above "$main" && fail "$scenario: topmost already while it had the focus"
         xdotool windowactivate "$other"
-        wait_for 20 active_is "$other" || fail "$scenario: xmessage did not get the focus"
+        wait_for 20 active_is "$other" || fail "$scenario: the other window did not get the focus"
 
         if [[ "$scenario" == ticked ]]; then
             if wait_for 20 main_on_top_of "$main" "$other"; then
@@ -118,6 +132,24 @@ scenario() {
                 fail "$scenario: after 2 s: other $(xprop -id "$other" _NET_WM_STATE)," \
                     "program $(xprop -id "$main" _NET_WM_STATE)," \
                     "$(xprop -root _NET_CLIENT_LIST_STACKING)"
+            fi
+            # About 3.5 s of typing (half the delay after each press and each release).
+            xdotool type --delay 160 "$sentence"
+            xdotool key Return
+            if wait_for 20 typed_whole "$dir"; then
+                echo "$scenario: the sentence typed into the other window arrived whole"
+            else
+                fail "$scenario: typed '$sentence', the other window got '$(<"$dir/typed.txt")'"
+            fi
+            # The About button's centre: (2040 + 735 / 2, 1320 + 495 / 2) twips, 15 to the pixel.
+            xdotool mousemove --window "$main" 160 104 click 1
+            wait_for 30 window_titled "$about" || fail "$scenario: no About window"
+            sleep 3
+            xdotool key Escape
+            if wait_for 20 no_window_titled "$about"; then
+                echo "$scenario: Escape closed the About window after 3 s"
+            else
+                fail "$scenario: the About window is still open after Escape"
             fi
         else
             sleep 2.5

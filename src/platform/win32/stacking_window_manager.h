@@ -4,8 +4,9 @@
 
 namespace lwviz::win32 {
 
-// GetForegroundWindow and SetWindowPos with SWP_NOSIZE | SWP_NOMOVE (3) and nothing else:
-// HWND_NOTOPMOST to take the topmost status away, HWND_TOPMOST to give it.
+// GetForegroundWindow and SetWindowPos with SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE (0x13):
+// HWND_NOTOPMOST to take the topmost status away, HWND_TOPMOST to give it; neither call
+// activates a window, so the keyboard stays where the user put it.
 class StackingWindowManager final : public WindowManager {
 public:
     [[nodiscard]] NativeWindow foregroundWindow() override;
