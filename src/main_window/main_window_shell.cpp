@@ -1,11 +1,25 @@
 #include "main_window/main_window_shell.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 #include "core/window_placement.h"
 
 namespace lwviz {
+namespace {
+
+// The computer name goes into a line of the log entry: a line break or other control
+// character in it would forge lines of its own, so each becomes a space.
+std::string printable(std::string name) {
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, ' ');
+    return name;
+}
+
+}  // namespace
 
 MainWindowShell::MainWindowShell(MainForm& form, ProgramSettings& settings, Services& services,
                                  OpeningPhase& phase)
@@ -23,7 +37,7 @@ void MainWindowShell::Form_Load() {
     f.AUTOCLOSE_TICKBOX.setValue(settings_.readTickState("AUTOCLOSE_TICKBOX", kClear));
 
     f.LW_UPTIME_DISPLAY_TEXTBOX.setText("");
-    f.ComputerName = services_.environment.computerName();
+    f.ComputerName = printable(services_.environment.computerName());
     f.PC_NAME_TEXTBOX.setText(f.ComputerName);
 
     const std::array<std::pair<Control*, int>, 10> periods{{

@@ -54,6 +54,12 @@ TEST_F(StartupTest, EmptyStoreOpensInTheReadyPhaseAtTheDefaultPlace) {
     EXPECT_EQ(h.control("UPTIME_TIMER").interval(), 1);
 }
 
+TEST_F(StartupTest, ControlCharactersOfTheComputerNameBecomeSpaces) {
+    h.platform.environment.name = "PC\r\nCurrent UpTime = 999d\t\x7F-Z\xC3\xBCrich";
+    h.start();
+    EXPECT_EQ(h.text("PC_NAME_TEXTBOX"), "PC  Current UpTime = 999d  -Z\xC3\xBCrich");
+}
+
 TEST_F(StartupTest, AutoStartAndAutoCloseStoredOpensInTheWarmUpPhase) {
     store("AUTOSTART_TICKBOX", "1");
     store("AUTOCLOSE_TICKBOX", "1");
