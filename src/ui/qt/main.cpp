@@ -1,7 +1,13 @@
 // LW-DODOZU-ZIDADA on Linux: the program on the operating system's services, drawn with Qt.
 
 #include <QApplication>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "platform/posix/posix_services.h"
@@ -11,9 +17,51 @@
 #include "platform/qt/x11_window_manager.h"
 #include "ui/qt/qt_front_end.h"
 
+namespace {
+
+// What Qt says while it opens the display is held back: replayed once the display is open, or
+// replaced by one line that says which display could not be opened.
+std::vector<QString>& heldMessages() {
+    static std::vector<QString> held;
+    return held;
+}
+std::string& programName() {
+    static std::string name;
+    return name;
+}
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages().push_back(qFormatLogMessage(type, context, text));
+        return;
+    }
+    const bool wayland = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("wayland");
+    const char* variable = wayland ? "WAYLAND_DISPLAY" : "DISPLAY";
+    const QString display = qEnvironmentVariable(variable);
+    const std::string which = display.isEmpty()
+                                  ? std::string(variable) + " is not set"
+                                  : std::string(variable) + "=\"" + display.toStdString() + "\"";
+    std::fprintf(stderr, "%s: no display could be opened (%s)\n", programName().c_str(),
+                 which.c_str());
+    std::_Exit(1);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    // Arguments are ignored; Qt only sees its own (-platform, ...).
-    QApplication qtApplication(argc, argv);
+    programName() =
+        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "LW-DODOZU-ZIDADA-V1";
+    // The program takes no arguments, the toolkit's own (-platform, -style, ...) included; the
+    // toolkit's environment variables still count.
+    int toolkitArgc = 1;
+    std::string name = programName();
+    char* toolkitArgv[] = {name.data(), nullptr};
+    const QtMessageHandler previous = qInstallMessageHandler(holdStartupMessage);
+    QApplication qtApplication(toolkitArgc, toolkitArgv);
+    qInstallMessageHandler(previous);
+    for (const QString& held : heldMessages()) {
+        std::fprintf(stderr, "%s\n", held.toLocal8Bit().constData());
+    }
     lwviz::qt::prepareApplication();
 
     lwviz::posix::PosixServices os;
