@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/failure_report.h"
+#include "core/text_fit.h"
 #include "core/window.h"
 #include "core/window_placement.h"
 #include "main_window/main_window_definition.h"
@@ -147,6 +148,17 @@ TEST(WindowPlacement, SizesThatLeaveTheFrameUnusableOrExceedAllScreensTakeTheDef
     EXPECT_EQ(keptSize(48000, 16201, two), (std::pair{48000.0F, 2325.0F}));
     // Without screen information only the frame is checked.
     EXPECT_EQ(keptSize(1e6F, 12, Screens({})), (std::pair{1e6F, 2325.0F}));
+}
+
+TEST(TextFit, TheDesignSizeOrTheLargestQuarterPointBelowItAtWhichTheWholeTextFits) {
+    // A text 40 pixels wide and 10 high per point.
+    const auto measure = [](double points) {
+        return TextExtent{static_cast<int>(points * 40), static_cast<int>(points * 10)};
+    };
+    EXPECT_EQ(pointsToFit(8.25, {400, 100}, measure), 8.25);
+    EXPECT_EQ(pointsToFit(8.25, {300, 100}, measure), 7.5);
+    EXPECT_EQ(pointsToFit(8.25, {400, 55}, measure), 5.5) << "all lines in the height too";
+    EXPECT_EQ(pointsToFit(8.25, {10, 10}, measure), kSmallestFittingPoints);
 }
 
 TEST(FailureReport, NamesTheNumberAndTheDescription) {

@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <string>
 
 #include "about/about_window_definition.h"
@@ -85,6 +88,8 @@ TEST(QtFrontEnd, DrawsWhatTheLayoutDrawsAsTheModelHoldsIt) {
 
 TEST(QtFrontEnd, DrawsTheAboutWindowAsDesignedWithTheLastEntryLineByLine) {
     QtProgram program;
+    // Host names run to 64 characters: the entry's widest line is then the name's.
+    program.platform.environment.name = std::string(64, 'N');
     program.start();
     program.app().click(program.control("START_STOP_BUTTON"));
     program.runFor(11'000);
@@ -110,7 +115,14 @@ TEST(QtFrontEnd, DrawsTheAboutWindowAsDesignedWithTheLastEntryLineByLine) {
     const QStringList lines = report->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 9);
     EXPECT_EQ(lines[1], "- LARK-WEAVER - LW-DODOZU-ZIDADA - LW-VIZ -");
-    EXPECT_EQ(lines[4], "PC Name = TESTPC");
+    EXPECT_EQ(lines[4], "PC Name = " + QString(64, 'N'));
+    // The whole entry shows: no line wrapped, the last one inside the box.
+    for (QTextBlock block = report->document()->begin(); block.isValid(); block = block.next()) {
+        EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+    }
+    QTextCursor end(report->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_LE(report->cursorRect(end).bottom(), report->viewport()->height());
 }
 
 TEST(QtFrontEnd, HandsTheUsersClicksTypingAndKeysToTheProgram) {

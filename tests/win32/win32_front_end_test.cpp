@@ -136,6 +136,7 @@ TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
 }
 
 TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
+    platform.environment.name = std::string(64, 'N');  // a long line in the entry
     open();
     SendMessageW(control("AUTOSTART_TICKBOX"), BM_CLICK, 0, 0);
     EXPECT_EQ(app->mainWindow().control("AUTOSTART_TICKBOX").value(), kTicked);
@@ -148,6 +149,8 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     platform.clock.now += 10000;
     pump(200);
     EXPECT_EQ(textOf(control("CURRENT_STATUS_LABEL")), "!!! LOGGING UPTIME !!!");
+    platform.clock.now += 1000;
+    pump(200);
 
     SendMessageW(control("ABOUT_BUTTON"), BM_CLICK, 0, 0);
     ASSERT_NE(app->aboutWindow(), nullptr);
@@ -155,6 +158,13 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about->handle(), GW_OWNER), main());
     EXPECT_EQ(IsWindowEnabled(main()), FALSE);
+    // The report shows the whole entry: no line wrapped, the last one inside the box.
+    HWND report = about->controlHandle("OUTPUT_REPORT_TEXTBOX");
+    EXPECT_EQ(SendMessageW(report, EM_GETLINECOUNT, 0, 0), 9);
+    RECT box{};
+    GetClientRect(report, &box);
+    const LRESULT last = SendMessageW(report, EM_POSFROMCHAR, GetWindowTextLengthW(report) - 1, 0);
+    EXPECT_LT(HIWORD(last), box.bottom);
     HWND creator = about->controlHandle("CREATOR_TEXTBOX");
     SendMessageW(about->handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(creator), STN_DBLCLK),
                  reinterpret_cast<LPARAM>(creator));

@@ -1,6 +1,7 @@
 #include "ui/qt/window_view.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMoveEvent>
@@ -11,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "core/text_fit.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/lw_icon.h"
 #include "ui/qt/model_to_qt.h"
@@ -58,6 +60,31 @@ void setColours(QWidget* widget, Colour colour, std::initializer_list<QPalette::
 Qt::Alignment alignmentOf(const ControlDefinition& definition, Qt::Alignment vertical) {
     return (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
            vertical;
+}
+
+// Pixels between a multi-line box's frame and its text.
+constexpr int kReportMargin = 2;
+
+// A multi-line box shows its whole text: its lines are never wrapped nor cut off at the bottom,
+// whatever the fonts installed here or the text's length (a long computer name).
+void fitText(QPlainTextEdit& box, const Font& design) {
+    const QStringList lines = box.toPlainText().split(QLatin1Char('\n'));
+    const QRect room =
+        box.contentsRect().adjusted(kReportMargin, kReportMargin, -kReportMargin, -kReportMargin);
+    const auto sized = [&design](double points) {
+        return toQFont(Font{design.face, points, design.bold});
+    };
+    // One pixel less: the text layout keeps room for the cursor.
+    const double points =
+        pointsToFit(design.points, {room.width() - 1, room.height()}, [&](double candidate) {
+            const QFontMetrics metrics(sized(candidate));
+            TextExtent extent{0, static_cast<int>(lines.size()) * metrics.lineSpacing()};
+            for (const QString& line : lines) {
+                extent.width = std::max(extent.width, metrics.horizontalAdvance(line));
+            }
+            return extent;
+        });
+    box.setFont(sized(points));
 }
 
 }  // namespace
@@ -256,8 +283,7 @@ QWidget* WindowView::createWidget(Control& control) {
             if (definition.multiLine) {
                 auto* box = new QPlainTextEdit(this);
                 box->setReadOnly(true);
-                // Room for a whole 56-character separator line of the log entry.
-                box->document()->setDocumentMargin(2);
+                box->document()->setDocumentMargin(kReportMargin);
                 box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -324,6 +350,7 @@ void WindowView::render(const Control& control, QWidget* widget, unsigned change
         } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
             // A multi-line box breaks its text at CR LF; Qt wants plain line feeds.
             box->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            fitText(*box, control.definition().font.value_or(control.window().definition().font));
         } else if (auto* line = qobject_cast<QLineEdit*>(widget);
                    line != nullptr && line->text() != text) {
             // A box the user is typing into already shows its text; leave the cursor. Show the

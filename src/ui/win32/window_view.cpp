@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/text_fit.h"
 #include "platform/win32/text_encoding.h"
 #include "ui/win32/resource_ids.h"
 
@@ -11,6 +12,8 @@ namespace lwviz::win32 {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"LWVIZ_WINDOW";
+// Pixels between a multi-line box's border and its text.
+constexpr int kTextMargin = 1;
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW existing{};
@@ -155,6 +158,9 @@ void WindowView::apply(const Control& control, std::uint8_t changes) {
     }
     if ((changes & kChangedText) != 0) {
         setText(hwnd, control.text());
+        if (control.definition().multiLine) {
+            applyFont(control);
+        }
     }
     if ((changes & kChangedEnabled) != 0) {
         EnableWindow(hwnd, control.enabled() ? TRUE : FALSE);
@@ -273,7 +279,7 @@ void WindowView::createControl(const Control& control) {
         return;
     }
     controls_[control.index()] = hwnd;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
+    applyFont(control);
     if (control.kind() == ControlKind::TickBox) {
         SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
     }
@@ -291,8 +297,51 @@ Control* WindowView::controlOf(HWND control) const {
 
 // Fonts and colours ------------------------------------------------------------------------
 
-HFONT WindowView::fontOf(const Control& control) {
-    return font(control.definition().font.value_or(model_.definition().font));
+// The design's font. A multi-line box gets thin inner margins and the size at which it shows
+// its whole text, whose lines it would otherwise wrap or cut off at the bottom (Wine's stand-in
+// for the design face is wider, and a computer name may be long).
+void WindowView::applyFont(const Control& control) {
+    HWND hwnd = controls_[control.index()];
+    const Font design = control.definition().font.value_or(model_.definition().font);
+    Font chosen = design;
+    const bool multiLine = control.definition().multiLine;
+    const std::wstring text = toWide(control.text());
+    if (multiLine) {
+        std::vector<std::wstring> lines;
+        for (std::size_t start = 0;;) {
+            const std::size_t end = text.find(L"\r\n", start);
+            lines.push_back(text.substr(start, end - start));
+            if (end == std::wstring::npos) {
+                break;
+            }
+            start = end + 2;
+        }
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        HDC dc = GetDC(hwnd);
+        const TextExtent room{client.right - 2 * kTextMargin, client.bottom};
+        chosen.points = pointsToFit(design.points, room, [&](double points) {
+            HGDIOBJ old = SelectObject(dc, font(Font{design.face, points, design.bold}));
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            TextExtent extent{0, static_cast<int>(lines.size()) * metrics.tmHeight};
+            for (const std::wstring& line : lines) {
+                SIZE size{};
+                GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+                extent.width = std::max(extent.width, static_cast<int>(size.cx));
+            }
+            SelectObject(dc, old);
+            return extent;
+        });
+        ReleaseDC(hwnd, dc);
+    }
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(chosen)), TRUE);
+    if (multiLine) {
+        // The font resets the margins; the text laid out again takes the thin ones.
+        SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(kTextMargin, kTextMargin));
+        SetWindowTextW(hwnd, text.c_str());
+    }
 }
 
 HFONT WindowView::font(const Font& f) {
@@ -436,16 +485,16 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             dropFonts();
-            for (const Control& control : model_.controls()) {
-                if (HWND hwnd = controls_[control.index()]) {
-                    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), TRUE);
-                }
-            }
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             syncControls();
+            for (const Control& control : model_.controls()) {
+                if (controls_[control.index()] != nullptr) {
+                    applyFont(control);
+                }
+            }
             return 0;
         }
         default:

@@ -55,7 +55,7 @@ private:
     void createControl(const Control& control);
     void stackControls();
     [[nodiscard]] Control* controlOf(HWND control) const;
-    [[nodiscard]] HFONT fontOf(const Control& control);
+    void applyFont(const Control& control);
     [[nodiscard]] HFONT font(const Font& font);
     [[nodiscard]] HBRUSH brush(COLORREF colour);
     void dropFonts();
