@@ -4,11 +4,11 @@
 
 # Suites run by `make test`; each is a test-<name> target below. The quick checks come first;
 # the release suite comes last, so that its ctest summary closes the output.
-TEST_SUITES := test-style test-fuzz test-package test-asan test-windows test-release
+TEST_SUITES := test-style test-fuzz test-package test-asan test-windows test-msi test-release
 
 # Goals that need the mingw-w64 cross compiler and Wine; with any of them on the command
 # line, `deps` installs those too.
-WINDOWS_GOALS := test test-windows windows
+WINDOWS_GOALS := test test-windows test-msi windows
 DEPS_FLAGS := $(if $(filter $(WINDOWS_GOALS),$(MAKECMDGOALS)),--windows)
 
 # The Windows build's folder (the preset's); another one keeps a second build apart.
@@ -16,7 +16,7 @@ WINDOWS_BUILD_DIR ?= build/windows
 
 .PHONY: deps build run test test-release test-windows test-asan windows clean
 .PHONY: test-style test-fuzz fuzz fuzz-build
-.PHONY: package test-package
+.PHONY: package test-package test-msi
 
 deps:
 	scripts/install-deps $(DEPS_FLAGS)
@@ -63,6 +63,7 @@ test-fuzz: fuzz-build
 fuzz: fuzz-build
 	scripts/fuzz -B build/fuzz -t $(FUZZ_SECONDS)
 
+# The Windows program, its tests, the zip and the installer (MSI), all in $(WINDOWS_BUILD_DIR).
 windows: deps
 	cmake --preset windows -B $(WINDOWS_BUILD_DIR)
 	cmake --build $(WINDOWS_BUILD_DIR)
@@ -77,6 +78,10 @@ package: build
 # checks the unpacked program).
 test-package: package
 	scripts/test-package build/release/lw-viz_*.deb
+
+# Installs, upgrades, runs and uninstalls the Windows installer under Wine (scripts/test-msi).
+test-msi: windows
+	scripts/test-msi $(WINDOWS_BUILD_DIR)/LW-DODOZU-ZIDADA-V1-*-win64.msi
 
 clean:
 	rm -rf build

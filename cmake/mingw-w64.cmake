@@ -23,6 +23,14 @@ set(CMAKE_CXX_FLAGS_INIT
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags for Release builds")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+# Link-time optimisation over the whole program, tests included, so that they check the code
+# that ships; it keeps the exe under 500 KiB with nothing left out. One partition: GCC 12
+# crashes (internal compiler error in binds_to_current_def_p) when it splits this program
+# into several. Set here rather than as _INIT flags so that existing build folders get both.
+set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+# GoogleTest's CMake files predate CMake's LTO switch: they get it too, without a warning.
+set(CMAKE_POLICY_DEFAULT_CMP0069 NEW)
+add_link_options($<$<CONFIG:Release>:-flto-partition=one>)
 
 # Test programs run under Wine in a prefix of this build folder, made once on first use.
 set(CMAKE_CROSSCOMPILING_EMULATOR
