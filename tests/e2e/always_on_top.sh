@@ -27,6 +27,8 @@ for tool in Xvfb openbox wmctrl xdpyinfo xauth xdotool xprop wish; do
 done
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
+# shellcheck source-path=SCRIPTDIR source=lib-windows-on-screen.sh
+source "$here/lib-windows-on-screen.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e-top.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -35,26 +37,6 @@ failures=0
 fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
-}
-
-# Polls COMMAND every 0.1 s until it succeeds or TENTHS tenths of a second have passed.
-wait_for() {
-    local tenths=$1
-    shift
-    while ((tenths-- > 0)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    "$@" >/dev/null 2>&1
-}
-
-# The one visible window whose title is exactly TITLE (decimal id), or nothing.
-window_titled() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-no_window_titled() {
-    [[ -z "$(window_titled "$1")" ]]
 }
 
 sentence="the quick brown fox jumps over the lazy dog"

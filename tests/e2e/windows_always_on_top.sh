@@ -24,6 +24,8 @@ for tool in wine wineserver Xvfb openbox wmctrl xdpyinfo xauth xdotool; do
 done
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
+# shellcheck source-path=SCRIPTDIR source=lib-windows-on-screen.sh
+source "$here/lib-windows-on-screen.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-wine-top.XXXXXX")
 export WINEPREFIX=$work/prefix
@@ -31,25 +33,6 @@ trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/run"
 : >"$work/run/typed.txt"
 sentence="the quick brown fox jumps over the lazy dog"
-
-# Polls COMMAND every 0.1 s until it succeeds or TENTHS tenths of a second have passed.
-wait_for() {
-    local tenths=$1
-    shift
-    while ((tenths-- > 0)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    "$@" >/dev/null 2>&1
-}
-
-window_titled() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-no_window_titled() {
-    [[ -z "$(window_titled "$1")" ]]
-}
 
 typed_whole() {
     [[ "$(<"$work/run/typed.txt")" == "$sentence" ]]
