@@ -14,6 +14,7 @@
 #include "core/window.h"
 #include "core/window_placement.h"
 #include "main_window/main_window_definition.h"
+#include "support/fakes.h"
 
 namespace lwviz {
 namespace {
@@ -114,40 +115,32 @@ TEST(WindowPlacement, AMoveCountsUnlessMinimizedOrStillOnTheSamePixel) {
     EXPECT_EQ(main.top(), 1510);
 }
 
-// A screen layout of fixed work areas, in pixels at 96 dpi.
-class Screens final : public ScreenLayout {
-public:
-    explicit Screens(std::vector<ScreenRect> pixels) {
-        for (const ScreenRect& p : pixels) {
-            areas_.push_back({p.left * 15, p.top * 15, p.width * 15, p.height * 15});
-        }
-    }
-    std::vector<ScreenRect> screens() override { return areas_; }
-
-private:
-    std::vector<ScreenRect> areas_;
-};
-
 TEST(WindowPlacement, SizesThatLeaveTheFrameUnusableOrExceedAllScreensTakeTheDefault) {
     constexpr WindowPlace kDefaults{1000, 1000, 4380, 2325};
-    const auto keptSize = [&](float width, float height, Screens screens) {
+    // Screens in pixels at 96 dpi, 15 twips each.
+    const auto keptSize = [&](float width, float height, std::vector<ScreenRect> pixels) {
+        testing::FakeScreens screens;
+        screens.areas.clear();
+        for (const ScreenRect& p : pixels) {
+            screens.areas.push_back({p.left * 15, p.top * 15, p.width * 15, p.height * 15});
+        }
         Window w(mainWindowDefinition());
         w.setWidth(width);
         w.setHeight(height);
         keepUsable(w, screens, kDefaults);
         return std::pair{w.width(), w.height()};
     };
-    const Screens one({{0, 0, 1280, 800}});
+    const std::vector<ScreenRect> one{{0, 0, 1280, 800}};
     EXPECT_EQ(keptSize(3e10F, 3e10F, one), (std::pair{4380.0F, 2325.0F}));
     EXPECT_EQ(keptSize(1e6F, 1e30F, one), (std::pair{4380.0F, 2325.0F}));
     EXPECT_EQ(keptSize(12, 0, one), (std::pair{4380.0F, 2325.0F}));
     EXPECT_EQ(keptSize(1080, 375, one), (std::pair{1080.0F, 375.0F})) << "frame and title bar";
     EXPECT_EQ(keptSize(19200, 12000, one), (std::pair{19200.0F, 12000.0F})) << "the whole screen";
     // Two screens side by side: as wide as both together, no taller than the taller one.
-    const Screens two({{0, 0, 1280, 800}, {1280, 0, 1920, 1080}});
-    EXPECT_EQ(keptSize(48000, 16201, two), (std::pair{48000.0F, 2325.0F}));
+    EXPECT_EQ(keptSize(48000, 16201, {{0, 0, 1280, 800}, {1280, 0, 1920, 1080}}),
+              (std::pair{48000.0F, 2325.0F}));
     // Without screen information only the frame is checked.
-    EXPECT_EQ(keptSize(1e6F, 12, Screens({})), (std::pair{1e6F, 2325.0F}));
+    EXPECT_EQ(keptSize(1e6F, 12, {}), (std::pair{1e6F, 2325.0F}));
 }
 
 TEST(TextFit, TheDesignSizeOrTheLargestQuarterPointBelowItAtWhichTheWholeTextFits) {
