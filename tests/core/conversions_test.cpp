@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/runtime_failure.h"
 
@@ -89,6 +94,35 @@ TEST(ConversionsTest, DoubleTextHasFifteenSignificantDigits) {
     EXPECT_EQ(out, "2");
     LongToText(-2147483648LL, out);
     EXPECT_EQ(out, "-2147483648");
+}
+
+// The fast paths give what to_chars and from_chars give: random values of every magnitude
+// around the fixed range, its edges, and exact ties at the fifteenth digit, written as text and
+// read back from it.
+TEST(ConversionsTest, DoubleTextAndItsReadingAreToCharsAndFromChars) {
+    const auto reference = [](double value) {
+        std::array<char, 40> buffer{};
+        const auto end = std::to_chars(buffer.begin(), buffer.end(), value == 0 ? 0.0 : value,
+                                       std::chars_format::general, 15)
+                             .ptr;
+        std::string text(buffer.begin(), end);
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return text;
+    };
+    std::mt19937_64 random(20261207);
+    std::vector<double> values = {123456789012345.5, 123456789012346.5,    99999999999999.99,
+                                  999999999999999.9, 9.999999999999995e-5, 0.00099999999999999995};
+    for (int i = 0; i < 200'000; ++i) {
+        const double exponent = std::uniform_real_distribution<double>(-6, 16)(random);
+        values.push_back(std::pow(10.0, exponent) * (random() % 2 == 0 ? 1 : -1));
+    }
+    for (const double value : values) {
+        const std::string text = DoubleToText(value);
+        ASSERT_EQ(text, reference(value)) << std::hexfloat << value;
+        double read = 0;
+        std::from_chars(text.data(), text.data() + text.size(), read);
+        ASSERT_EQ(ValOfText(text), read) << text;
+    }
 }
 
 TEST(ConversionsTest, SingleTextHasSevenSignificantDigits) {
