@@ -158,8 +158,13 @@ void Application::pump() {
             host.show(*window, window == &form_.window ? nullptr : &form_.window);
             continue;
         }
-        window->drainChangedControls(
-            [&host](Control& control) { host.apply(control, control.changes()); });
+        // A control that is not drawn has nothing to show; it is drawn as the model holds it
+        // once it is.
+        window->drainChangedControls([&host, window](Control& control) {
+            if (window->layout().drawn(control)) {
+                host.apply(control, control.changes());
+            }
+        });
         if (window->takeGeometryChanged()) {
             host.place(*window);
         }

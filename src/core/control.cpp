@@ -6,13 +6,13 @@
 namespace lwviz {
 
 Control::Control(Window& owner, const ControlDefinition& definition, std::size_t index)
-    : owner_(&owner),
-      definition_(definition),
-      index_(index),
-      text_(definition.text),
-      backColor_(definition.backColor),
+    : text_(definition.text),
       enabled_(definition.enabled),
-      value_(definition.value) {}
+      value_(definition.value),
+      owner_(&owner),
+      backColor_(definition.backColor),
+      definition_(&definition),
+      index_(index) {}
 
 void Control::markChanged(std::uint8_t property) {
     if (changes_ == 0) {

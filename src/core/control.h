@@ -92,9 +92,9 @@ public:
     Control& operator=(Control&&) = delete;
     ~Control() = default;
 
-    [[nodiscard]] ControlKind kind() const noexcept { return definition_.kind; }
-    [[nodiscard]] std::string_view name() const noexcept { return definition_.name; }
-    [[nodiscard]] const ControlDefinition& definition() const noexcept { return definition_; }
+    [[nodiscard]] ControlKind kind() const noexcept { return definition_->kind; }
+    [[nodiscard]] std::string_view name() const noexcept { return definition_->name; }
+    [[nodiscard]] const ControlDefinition& definition() const noexcept { return *definition_; }
     [[nodiscard]] Window& window() const noexcept { return *owner_; }
     [[nodiscard]] std::size_t index() const noexcept { return index_; }
 
@@ -111,7 +111,7 @@ public:
     // On a timer this arms or disarms it; switching off and on restarts the wait.
     void setEnabled(bool enabled);
 
-    [[nodiscard]] bool visible() const noexcept { return definition_.visible; }
+    [[nodiscard]] bool visible() const noexcept { return definition_->visible; }
 
     // Tick-box state. A value other than 0, 1 or 2 is refused (invalid property value); a new
     // value raises Click at once, also when a handler set it.
@@ -121,11 +121,6 @@ public:
     // Timer period in milliseconds; 0 never ticks. A negative period is refused.
     [[nodiscard]] int interval() const noexcept { return interval_; }
     void setInterval(int milliseconds);
-
-    // Event handlers, wired by the subsystem that owns them.
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    std::function<void()> onTimer;
 
     void raiseClick() const;
     void raiseDblClick() const;
@@ -137,15 +132,24 @@ public:
 private:
     void markChanged(std::uint8_t property);
 
-    Window* owner_;
-    ControlDefinition definition_;
-    std::size_t index_;
+    // What a handler's write touches comes first, in one cache line: the engine writes some 35
+    // cells at every wake-up, and the CPU's caches have gone cold in the 15 ms between them.
     std::string text_;
-    std::optional<Colour> backColor_;
+    std::uint8_t changes_ = 0;
     bool enabled_;
     std::int16_t value_;
     int interval_ = 0;
-    std::uint8_t changes_ = 0;
+    Window* owner_;
+    std::optional<Colour> backColor_;
+    // The design lives in the window's definition, for the life of the window.
+    const ControlDefinition* definition_;
+    std::size_t index_;
+
+public:
+    // Event handlers, wired by the subsystem that owns them.
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onTimer;
 };
 
 }  // namespace lwviz
