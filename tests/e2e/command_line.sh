@@ -10,9 +10,9 @@ set -uo pipefail
 
 program=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
-done
+# shellcheck source-path=SCRIPTDIR source=lib-requires.sh
+source "$here/lib-requires.sh"
+require_tools Xvfb openbox xdotool
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/lwviz-e2e.XXXXXX")

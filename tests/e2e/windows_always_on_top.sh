@@ -16,12 +16,9 @@ program=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 wine_run=$here/../../scripts/wine-run
 
-for tool in wine wineserver Xvfb openbox wmctrl xdpyinfo xauth xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed" >&2
-        exit 77
-    fi
-done
+# shellcheck source-path=SCRIPTDIR source=lib-requires.sh
+source "$here/lib-requires.sh"
+require_tools wine wineserver Xvfb openbox wmctrl xdpyinfo xauth xdotool
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
 # shellcheck source-path=SCRIPTDIR source=lib-windows-on-screen.sh

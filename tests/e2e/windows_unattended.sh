@@ -19,12 +19,9 @@ name=$(basename "$program")
 name=${name%.*}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-for tool in wine wineserver Xvfb openbox wmctrl xdpyinfo xauth; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed" >&2
-        exit 77
-    fi
-done
+# shellcheck source-path=SCRIPTDIR source=lib-requires.sh
+source "$here/lib-requires.sh"
+require_tools wine wineserver Xvfb openbox wmctrl xdpyinfo xauth
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
 # shellcheck source-path=SCRIPTDIR source=lib-log-entry.sh
