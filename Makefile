@@ -33,11 +33,9 @@ test: deps $(TEST_SUITES)
 test-release: build
 	ctest --preset release
 
-# The Windows build runs its tests under Wine, all in one virtual X display (the Win32
-# front-end's tests open windows).
+# The Windows build runs its tests under Wine (scripts/test-windows).
 test-windows: windows
-	WINEDEBUG=-all bash -c 'source scripts/lib-xvfb.sh && with_virtual_display "$$@"' _ \
-		ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j2
+	scripts/test-windows $(WINDOWS_BUILD_DIR)
 
 test-asan: deps
 	cmake --preset asan
