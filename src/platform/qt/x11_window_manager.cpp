@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +46,12 @@ X11WindowManager::X11WindowManager(xcb_connection_t* connection, std::uint32_t r
 }
 
 NativeWindow X11WindowManager::foregroundWindow() {
+    // While one of the program's own windows has the keyboard, Qt knows which from the focus
+    // events of its activation; only another program's window needs the server's answer, a
+    // round trip every second otherwise.
+    if (const QWindow* own = QGuiApplication::focusWindow(); own != nullptr) {
+        return static_cast<NativeWindow>(own->winId());
+    }
     const xcb_get_property_cookie_t cookie =
         xcb_get_property(connection_, 0, root_, atoms_[kActiveWindow], XCB_ATOM_WINDOW, 0, 1);
     const ReplyPtr<xcb_get_property_reply_t> reply(

@@ -11,8 +11,9 @@ struct xcb_connection_t;
 namespace lwviz::qt {
 
 // Stacking on an X11 desktop through the window manager's EWMH protocol: the foreground window
-// is the root's _NET_ACTIVE_WINDOW, and topmost is the _NET_WM_STATE_ABOVE state, asked of the
-// window manager for any program's window. Handles are X client window ids (QWidget::winId()).
+// is the program's own focused window, else the root's _NET_ACTIVE_WINDOW, and topmost is the
+// _NET_WM_STATE_ABOVE state, asked of the window manager for any program's window. Handles are X
+// client window ids (QWidget::winId()).
 class X11WindowManager final : public WindowManager {
 public:
     // Uses Qt's own connection to the X server and the root window of its first screen.
