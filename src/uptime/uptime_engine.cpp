@@ -38,8 +38,6 @@ double Checked(double value) {
     return value;
 }
 
-double Read(const Control& cell) { return conv::ValOfText(cell.text()); }
-
 }  // namespace
 
 UptimeEngine::UptimeEngine(MainForm& form, TickCounter& tickCounter)
@@ -51,7 +49,8 @@ UptimeEngine::UptimeEngine(MainForm& form, TickCounter& tickCounter)
               {&form.DAYS_TB, &form.TOTAL_MIL_DAY},
               {&form.HOURS_TB, &form.TOTAL_MIL_HOUR},
               {&form.MINS_TB, &form.TOTAL_MIL_MIN},
-              {&form.SECS_TB, &form.TOTAL_MIL_SEC}}} {
+              {&form.SECS_TB, &form.TOTAL_MIL_SEC}}},
+      readings_(form.window.controls().size()) {
     // The longest line: four 32-bit counts with signs and the unit texts.
     scratch_.reserve(64);
     form.UPTIME_TIMER.onTimer = [this] { UPTIME_TIMER_Timer(); };
@@ -73,8 +72,8 @@ void UptimeEngine::UPTIME_TIMER_Timer() {
 
     for (const UnitTotal& unit : units_) {
         // Both read afresh for every unit: an edited divisor counts from this run on.
-        const double divisor = Read(*unit.divisor);
-        const double dividend = Read(form_.START_TB);
+        const double divisor = read(*unit.divisor);
+        const double dividend = read(form_.START_TB);
         writeNumber(*unit.total, Quotient(dividend, divisor));
     }
     form_.DAYS_MIRROR_TB.setText(form_.DAYS_TB.text());
@@ -84,10 +83,10 @@ void UptimeEngine::UPTIME_TIMER_Timer() {
 void UptimeEngine::DAY_UPTIME_TIMER_Timer() { writeWhole(form_.DAYS_ROUNDED_TB, form_.DaysCount); }
 
 void UptimeEngine::HOUR_UPTIME_TIMER_Timer() {
-    const double factor = Read(form_.HOURS_24_TB);
-    writeNumber(form_.HOURS_FULL, Checked(Read(form_.DAYS_ROUNDED_TB) * factor));
-    const double fullHours = Read(form_.HOURS_FULL);
-    writeNumber(form_.HOURS_LEFT_TB, Checked(Read(form_.HOURS_TB) - fullHours));
+    const double factor = read(form_.HOURS_24_TB);
+    writeNumber(form_.HOURS_FULL, Checked(read(form_.DAYS_ROUNDED_TB) * factor));
+    const double fullHours = read(form_.HOURS_FULL);
+    writeNumber(form_.HOURS_LEFT_TB, Checked(read(form_.HOURS_TB) - fullHours));
     form_.HoursCount = WholeCount(form_.HOURS_LEFT_TB.text(), kMillisecondsPerHour);
     writeWhole(form_.HOURS_ROUNDED_TB, form_.HoursCount);
 }
@@ -125,13 +124,22 @@ std::int32_t UptimeEngine::subdivide(const Control& factor, const Control& fract
                                      const Control& wholeAbove, Control& fractionScaled,
                                      Control& wholeScaled, Control& difference,
                                      double millisecondsPerUnit) {
-    double scale = Read(factor);
-    writeNumber(fractionScaled, Checked(Read(fractionAbove) * scale));
-    scale = Read(factor);
-    writeNumber(wholeScaled, Checked(Read(wholeAbove) * scale));
-    const double wholePart = Read(wholeScaled);
-    writeNumber(difference, Checked(Read(fractionScaled) - wholePart));
+    double scale = read(factor);
+    writeNumber(fractionScaled, Checked(read(fractionAbove) * scale));
+    scale = read(factor);
+    writeNumber(wholeScaled, Checked(read(wholeAbove) * scale));
+    const double wholePart = read(wholeScaled);
+    writeNumber(difference, Checked(read(fractionScaled) - wholePart));
     return WholeCount(difference.text(), millisecondsPerUnit);
+}
+
+double UptimeEngine::read(const Control& cell) {
+    Reading& last = readings_[cell.index()];
+    if (last.text != cell.text()) {
+        last.text = cell.text();
+        last.value = conv::ValOfText(last.text);
+    }
+    return last.value;
 }
 
 void UptimeEngine::writeNumber(Control& cell, double value) {

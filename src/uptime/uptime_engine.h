@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/ports.h"
 #include "main_window/main_form.h"
@@ -44,6 +45,9 @@ private:
     std::int32_t subdivide(const Control& factor, const Control& fractionAbove,
                            const Control& wholeAbove, Control& fractionScaled, Control& wholeScaled,
                            Control& difference, double millisecondsPerUnit);
+    // A cell's text read as a number. Most reads find the text of the read before (the divisors
+    // and factors; the sample, read once per unit), so each cell keeps its last reading.
+    double read(const Control& cell);
     void writeNumber(Control& cell, double value);
     void writeWhole(Control& cell, std::int64_t value);
 
@@ -54,6 +58,12 @@ private:
     std::array<UnitTotal, 7> units_;
     // Number texts and the line are built here, so a round allocates nothing once warm.
     std::string scratch_;
+    // The last text read from each cell, by control index, and what it read as.
+    struct Reading {
+        std::string text;
+        double value = 0;  // what an empty text reads as
+    };
+    std::vector<Reading> readings_;
 };
 
 }  // namespace lwviz
