@@ -5,8 +5,9 @@
 
 namespace lwviz {
 
-// Milliseconds in each unit of the breakdown. They tell WholeCount how fine the quantity of a
-// stage really is: every quantity the engine counts is a whole number of milliseconds.
+// Milliseconds in each unit of the breakdown, whole numbers. They tell WholeCount how fine the
+// quantity of a stage really is: every quantity the engine counts is a whole number of
+// milliseconds.
 inline constexpr double kMillisecondsPerDay = 86'400'000.0;
 inline constexpr double kMillisecondsPerHour = 3'600'000.0;
 inline constexpr double kMillisecondsPerMinute = 60'000.0;
