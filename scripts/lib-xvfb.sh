@@ -4,12 +4,13 @@
 #
 #   with_virtual_display COMMAND [ARG...]
 #
-# starts Xvfb on a free display number and openbox on it, runs COMMAND (a program or a shell
+# starts Xvfb on a free display number and a window manager on it, runs COMMAND (a program or a shell
 # function) with DISPLAY and XAUTHORITY pointing at that display, stops both servers again
 # however COMMAND ends, and returns COMMAND's exit status.
 #
 # Settings (environment):
 #   VIRTUAL_DISPLAY_SCREEN  screen geometry and depth, default 1280x800x24
+#   VIRTUAL_DISPLAY_WM      the window manager: openbox (default), kwin_x11, mutter, xfwm4
 
 # Prints a message on stderr.
 _vd_say() {
@@ -59,12 +60,35 @@ _vd_stop() {
     wait "$pid" 2>/dev/null || true
 }
 
-# Stops openbox and Xvfb and removes their folder; the EXIT trap of with_virtual_display.
+# The command line that runs window manager WM on the display, in the foreground. KDE's and
+# GNOME's want a session bus of their own, and no compositing (Xvfb has no GL).
+_vd_wm_command() {
+    case "$1" in
+        openbox) echo openbox --sm-disable ;;
+        kwin_x11) echo dbus-run-session -- env KWIN_COMPOSE=N kwin_x11 ;;
+        mutter) echo dbus-run-session -- mutter --x11 --sm-disable ;;
+        xfwm4) echo xfwm4 --compositor=off --sm-client-disable ;;
+        *) return 1 ;;
+    esac
+}
+
+# Stops the window manager (its whole process group: a session bus may run beside it).
+_vd_stop_wm() {
+    local pid=$1
+    [[ -n "$pid" ]] || return 0
+    kill -TERM -- "-$pid" 2>/dev/null || return 0
+    if ! _vd_wait_for 50 _vd_gone "$pid"; then
+        kill -KILL -- "-$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+# Stops the window manager and Xvfb and removes their folder; the EXIT trap of with_virtual_display.
 # Keeps the exit status of whatever ran before it.
 _vd_cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
-    _vd_stop "$_vd_wm_pid"
+    _vd_stop_wm "$_vd_wm_pid"
     _vd_stop "$_vd_xvfb_pid"
     rm -rf "$_vd_dir"
     exit "$status"
@@ -123,14 +147,21 @@ with_virtual_display() (
     # shellcheck disable=SC2031  # Exported on purpose for COMMAND, inside this subshell only.
     export DISPLAY=":$_vd_number" XAUTHORITY="$_vd_dir/Xauthority"
 
-    # openbox reads its configuration from a private folder, not the user's.
-    mkdir -p "$_vd_dir/config"
-    XDG_CONFIG_HOME="$_vd_dir/config" openbox --sm-disable \
-        >"$_vd_dir/openbox.log" 2>&1 </dev/null &
+    _vd_wm=${VIRTUAL_DISPLAY_WM:-openbox}
+    if ! read -r -a _vd_wm_line < <(_vd_wm_command "$_vd_wm"); then
+        _vd_say "unknown window manager: $_vd_wm"
+        exit 2
+    fi
+    # The window manager reads its configuration from a private folder, not the user's, and
+    # runs in a process group of its own.
+    mkdir -p "$_vd_dir/config" "$_vd_dir/home" "$_vd_dir/runtime"
+    chmod 700 "$_vd_dir/runtime"
+    HOME="$_vd_dir/home" XDG_CONFIG_HOME="$_vd_dir/config" XDG_RUNTIME_DIR="$_vd_dir/runtime" \
+        setsid "${_vd_wm_line[@]}" >"$_vd_dir/wm.log" 2>&1 </dev/null &
     _vd_wm_pid=$!
-    if ! _vd_wait_for 100 wmctrl -m; then
-        _vd_say "openbox did not start on $DISPLAY"
-        cat "$_vd_dir/openbox.log" >&2
+    if ! _vd_wait_for 150 wmctrl -m; then
+        _vd_say "$_vd_wm did not start on $DISPLAY"
+        cat "$_vd_dir/wm.log" >&2
         exit 1
     fi
 

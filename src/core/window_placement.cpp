@@ -51,6 +51,25 @@ void keepUsable(Window& window, ScreenLayout& screens, const WindowPlace& defaul
     }
 }
 
+FrameMargins designFrame(unsigned dpi) noexcept {
+    const int border = twipsToPixels(kDesignBorderTwips, dpi);
+    return {border, twipsToPixels(kDesignTitleBarTwips, dpi), border, border};
+}
+
+PixelRect clientArea(const Window& window, unsigned dpi) noexcept {
+    const FrameMargins frame = designFrame(dpi);
+    return {0, 0,
+            std::max(1, twipsToPixels(window.width(), dpi) - frame.left - frame.right),
+            std::max(1, twipsToPixels(window.height(), dpi) - frame.top - frame.bottom)};
+}
+
+PixelRect clientOnScreen(const Window& window, const FrameMargins& real, unsigned dpi) noexcept {
+    const PixelRect client = clientArea(window, dpi);
+    const int left = twipsToPixels(window.left(), dpi) + real.left;
+    const int top = twipsToPixels(window.top(), dpi) + real.top;
+    return {left, top, left + client.width(), top + client.height()};
+}
+
 void userMoved(Window& window, int leftPixel, int topPixel, bool minimized) noexcept {
     const unsigned dpi = window.layout().dpi();
     if (minimized || (leftPixel == twipsToPixels(window.left(), dpi) &&

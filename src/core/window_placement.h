@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ports.h"
+#include "core/twips.h"
 #include "core/window.h"
 
 namespace lwviz {
@@ -13,10 +14,38 @@ struct WindowPlace {
     float height = 0;
 };
 
+// The frame that the windows' outer sizes are designed for, in twips: a border of 45 at each
+// side and below, a title bar of 330 (3 and 22 pixels at 96 dpi). The client area is the outer
+// size less this frame on every desktop; the frame the desktop really draws adds to it, so what
+// is drawn never depends on the window manager.
+inline constexpr int kDesignBorderTwips = 45;
+inline constexpr int kDesignTitleBarTwips = 330;
+
 // The least outer size with which a window's frame stays usable: both borders, and a title bar
 // with room for its icon and two buttons.
-inline constexpr float kLeastUsableWidth = 2 * 45 + 3 * 330;
-inline constexpr float kLeastUsableHeight = 330 + 45;
+inline constexpr float kLeastUsableWidth = 2 * kDesignBorderTwips + 3 * kDesignTitleBarTwips;
+inline constexpr float kLeastUsableHeight = kDesignTitleBarTwips + kDesignBorderTwips;
+
+// A frame's width on each side of a client area, in pixels.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
+// The design's frame at that dpi.
+[[nodiscard]] FrameMargins designFrame(unsigned dpi) noexcept;
+
+// The client area the window draws at that dpi: its outer size less the design's frame, at
+// least one pixel each way.
+[[nodiscard]] PixelRect clientArea(const Window& window, unsigned dpi) noexcept;
+
+// Where the client area's corner goes so that the outer corner of the frame the desktop really
+// draws (`real`) lands on the window's place; the client area's size is clientArea's.
+[[nodiscard]] PixelRect clientOnScreen(const Window& window, const FrameMargins& real,
+                                       unsigned dpi) noexcept;
 
 // A restored window that could not be used takes its defaults instead: a width or height that
 // leaves the frame unusable or is larger than all screens together takes the default size (a

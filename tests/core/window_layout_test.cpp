@@ -115,6 +115,21 @@ TEST(WindowPlacement, AMoveCountsUnlessMinimizedOrStillOnTheSamePixel) {
     EXPECT_EQ(main.top(), 1510);
 }
 
+TEST(WindowPlacement, TheClientAreaIsTheDesignsAndTheRealFrameLandsOnTheStoredCorner) {
+    Window main(mainWindowDefinition());
+    main.setLeft(3000);
+    main.setTop(2000);
+    main.setWidth(4380);
+    main.setHeight(2325);
+    EXPECT_EQ(clientArea(main, 96), (PixelRect{0, 0, 286, 130}));
+    EXPECT_EQ(clientArea(main, 144), (PixelRect{0, 0, 428, 195}));
+    // A 37-pixel title bar with no side borders, and a classic frame.
+    EXPECT_EQ(clientOnScreen(main, {0, 37, 0, 0}, 96), (PixelRect{200, 170, 486, 300}));
+    EXPECT_EQ(clientOnScreen(main, {1, 20, 1, 1}, 96), (PixelRect{201, 153, 487, 283}));
+    main.setWidth(30);
+    EXPECT_EQ(clientArea(main, 96).width(), 1) << "never an empty client area";
+}
+
 TEST(WindowPlacement, SizesThatLeaveTheFrameUnusableOrExceedAllScreensTakeTheDefault) {
     constexpr WindowPlace kDefaults{1000, 1000, 4380, 2325};
     // Screens in pixels at 96 dpi, 15 twips each.

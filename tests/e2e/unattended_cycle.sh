@@ -59,8 +59,8 @@ fi
 
 # The default size, less the window manager's frame; the memory of a window that size.
 geometry=$(sed -n 's/.*Geometry: //p' "$work/geometry" 2>/dev/null)
-[[ "$geometry" =~ ^(2[5-9][0-9])x(1[0-5][0-9])$ ]] ||
-    fail "the window is '$geometry', expected the default 292 x 155 less its frame"
+[[ "$geometry" == 286x130 ]] ||
+    fail "the window is '$geometry', expected the default outer size less the design frame, 286x130"
 peak_kb=$(cat "$work/peak_kb" 2>/dev/null)
 echo "window $geometry, peak memory $peak_kb KiB"
 if [[ ! "$peak_kb" =~ ^[0-9]+$ ]] || ((peak_kb >= 60 * 1024)); then

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "core/text_fit.h"
+#include "core/window_placement.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/lw_icon.h"
 #include "ui/qt/model_to_qt.h"
@@ -25,10 +26,12 @@ namespace {
 constexpr int kMoveSettleMs = 100;
 
 // The frame the window manager draws around a window is known only once the window is on the
-// screen; until then the last frame seen is the best guess (first of all, a classic frame of
-// 3 pixels with a 19 pixel title bar).
+// screen; until then the last frame seen is the best guess (first of all, the design's).
 QMargins& lastFrameSeen() {
-    static QMargins frame{3, 22, 3, 3};
+    static QMargins frame = [] {
+        const FrameMargins design = designFrame(kStandardDpi);
+        return QMargins(design.left, design.top, design.right, design.bottom);
+    }();
     return frame;
 }
 
@@ -152,27 +155,24 @@ QMargins WindowView::frame() const {
     return lastFrameSeen();
 }
 
+// The client area is the design's whatever frame the window manager draws, and the client is
+// placed itself (not the frame, whose size the window manager tells when it likes) so that the
+// real frame's outer corner lands on the window's place.
 void WindowView::place() {
     const QMargins margins = frame();
     usedFrame_ = margins;
-    const QSize client(std::max(1, twipsToPixels(window_.width(), kStandardDpi) - margins.left() -
-                                       margins.right()),
-                       std::max(1, twipsToPixels(window_.height(), kStandardDpi) - margins.top() -
-                                       margins.bottom()));
+    const PixelRect client = clientOnScreen(
+        window_, {margins.left(), margins.top(), margins.right(), margins.bottom()}, kStandardDpi);
     if (window_.definition().style.fixedBorder) {
-        setFixedSize(client);
-    } else {
-        resize(client);
+        setFixedSize(client.width(), client.height());
     }
-    // A top-level widget's position is that of its outer frame.
-    move(twipsToPixels(window_.left(), kStandardDpi), twipsToPixels(window_.top(), kStandardDpi));
+    setGeometry(toQRect(client));
     if (window_.layout().fit(client.width(), client.height(), kStandardDpi)) {
         syncWidgets();
     }
 }
 
-// Once the window manager has framed the window, the client area is what its frame leaves of
-// the outer size.
+// Once the window manager has framed the window, its real frame decides where the client goes.
 void WindowView::settleFrame() {
     QWindow* handle = windowHandle();
     if (handle == nullptr || !isVisible() || !handle->isExposed()) {
@@ -206,11 +206,16 @@ void WindowView::moveEvent(QMoveEvent* event) {
     }
 }
 
+// The outer corner is told by the frame the window was placed with: a window that was not
+// moved keeps its place exactly, whatever the window manager says of its frame meanwhile.
 void WindowView::reportPosition() {
     moveSettled_.stop();
     if (frameKnown_) {
-        const QPoint corner = frameGeometry().topLeft();
-        forward([&] { app_.moved(window_, corner.x(), corner.y(), isMinimized()); });
+        const QPoint client = geometry().topLeft();
+        forward([&] {
+            app_.moved(window_, client.x() - usedFrame_.left(), client.y() - usedFrame_.top(),
+                       isMinimized());
+        });
     }
 }
 
