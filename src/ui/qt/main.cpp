@@ -46,6 +46,19 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     std::_Exit(1);
 }
 
+// In a Wayland session with an X server beside it (Xwayland), the program runs on X: Wayland lets
+// no program place its own window or keep it above other programs' windows, so the stored
+// places and Always On Top would be lost. Wayland stays the fallback, and a platform the user
+// chose stands.
+void preferX11BesideWayland() {
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    if (wayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,6 +69,7 @@ int main(int argc, char* argv[]) {
     int toolkitArgc = 1;
     std::string name = programName();
     char* toolkitArgv[] = {name.data(), nullptr};
+    preferX11BesideWayland();
     const QtMessageHandler previous = qInstallMessageHandler(holdStartupMessage);
     QApplication qtApplication(toolkitArgc, toolkitArgv);
     qInstallMessageHandler(previous);
