@@ -115,7 +115,8 @@ TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
         ReleaseDC(control(name), dc);
         EXPECT_EQ(metrics.tmWeight, weight) << name;
     }
-    // Moves but does not resize; no maximize button. The outer frame is the model's size.
+    // Moves but does not resize; no maximize button. The outer corner is the model's, the client
+    // area the model's outer size less the design's frame.
     const LONG_PTR style = styleOf(main());
     EXPECT_NE(style & WS_MINIMIZEBOX, 0);
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
@@ -123,8 +124,10 @@ TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
     GetWindowRect(main(), &outer);
     const unsigned dpi = frontEnd.view(app->mainWindow())->dpi();
     EXPECT_EQ(outer.left, twipsToPixels(1000, dpi));
-    EXPECT_EQ(outer.right - outer.left, twipsToPixels(4380, dpi));
-    EXPECT_EQ(outer.bottom - outer.top, twipsToPixels(2325, dpi));
+    RECT client{};
+    GetClientRect(main(), &client);
+    EXPECT_EQ(client.right, twipsToPixels(4380 - 90, dpi));
+    EXPECT_EQ(client.bottom, twipsToPixels(2325 - 375, dpi));
 
     // The display's colours follow the model: green on red at rest, on black once started.
     EXPECT_EQ(coloursOf(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),

@@ -57,9 +57,10 @@ int Win32FrontEnd::run() {
 LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Win32FrontEnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_TIMER && wParam == kTimerId && self != nullptr) {
-        KillTimer(hwnd, kTimerId);
         if (self->app_ != nullptr) {
+            self->timerWaking_ = true;
             self->app_->wake();
+            self->timerWaking_ = false;
         }
         return 0;
     }
@@ -112,19 +113,29 @@ void Win32FrontEnd::unloaded(Window& window) {
     views_.erase(found);
 }
 
+// The window timer repeats by itself: right after its tick, a wait of the period it already
+// has needs no call at all. Arming it anew at every wake-up cost two server calls each time.
 void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
     if (!milliseconds) {
-        KillTimer(timerWindow_, kTimerId);
+        if (armedMs_ != 0) {
+            KillTimer(timerWindow_, kTimerId);
+            armedMs_ = 0;
+        }
         return;
     }
-    const std::int64_t wait =
-        std::clamp<std::int64_t>(*milliseconds, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-    SetTimer(timerWindow_, kTimerId, static_cast<UINT>(wait), nullptr);
+    const auto wait = static_cast<unsigned>(
+        std::clamp<std::int64_t>(*milliseconds, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
+    if (timerWaking_ && wait == armedMs_) {
+        return;
+    }
+    SetTimer(timerWindow_, kTimerId, wait, nullptr);
+    armedMs_ = wait;
 }
 
 void Win32FrontEnd::end(int status) {
     exitStatus_ = status;
     KillTimer(timerWindow_, kTimerId);
+    armedMs_ = 0;
     PostQuitMessage(status);
 }
 

@@ -45,6 +45,8 @@ private:
     int firstShow_ = SW_SHOWNORMAL;
     Application* app_ = nullptr;
     HWND timerWindow_ = nullptr;                      // message-only window that receives WM_TIMER
+    unsigned armedMs_ = 0;                            // the period it is armed with; 0: none
+    bool timerWaking_ = false;                        // the program runs from its tick
     std::vector<std::unique_ptr<WindowView>> views_;  // in the order shown
     std::optional<int> exitStatus_;
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/text_fit.h"
+#include "core/window_placement.h"
 #include "platform/win32/text_encoding.h"
 #include "ui/win32/resource_ids.h"
 
@@ -184,11 +185,17 @@ HWND WindowView::controlHandle(std::string_view name) const {
 
 // Geometry ---------------------------------------------------------------------------------
 
+// The client area is the design's; the frame the system draws at this dpi adds to it, and the
+// outer corner lies on the window's place.
 void WindowView::place() {
     placing_ = true;
+    const PixelRect client = clientArea(model_, dpi_);
+    RECT outer{0, 0, client.width(), client.height()};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
     SetWindowPos(hwnd_, nullptr, twipsToPixels(model_.left(), dpi_),
-                 twipsToPixels(model_.top(), dpi_), twipsToPixels(model_.width(), dpi_),
-                 twipsToPixels(model_.height(), dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+                 twipsToPixels(model_.top(), dpi_), outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
     syncControls();
 }
