@@ -58,8 +58,7 @@ FrameMargins designFrame(unsigned dpi) noexcept {
 
 PixelRect clientArea(const Window& window, unsigned dpi) noexcept {
     const FrameMargins frame = designFrame(dpi);
-    return {0, 0,
-            std::max(1, twipsToPixels(window.width(), dpi) - frame.left - frame.right),
+    return {0, 0, std::max(1, twipsToPixels(window.width(), dpi) - frame.left - frame.right),
             std::max(1, twipsToPixels(window.height(), dpi) - frame.top - frame.bottom)};
 }
 
