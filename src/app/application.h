@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -56,9 +57,11 @@ public:
 
     [[nodiscard]] MainForm& mainForm() noexcept { return form_; }
     [[nodiscard]] Window& mainWindow() noexcept { return form_.window; }
+    // Keeps what a front-end took off the screen (a view of an unloaded window) until the
+    // next input: the unload may still be running inside one of its widgets.
+    void retire(std::shared_ptr<void> retired) { dispatcher_.retire(std::move(retired)); }
     // The About window while it is open (modal over the main window), else nullptr.
     [[nodiscard]] Window* aboutWindow() const noexcept { return about_.window(); }
-    [[nodiscard]] Dispatcher& dispatcher() noexcept { return dispatcher_; }
     [[nodiscard]] bool ended() const noexcept { return dispatcher_.ended(); }
     [[nodiscard]] std::optional<int> exitStatus() const noexcept {
         return dispatcher_.exitStatus();

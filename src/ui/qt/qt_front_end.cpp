@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <algorithm>
+#include <memory>
 #include <limits>
 
 #include "ui/qt/lw_icon.h"
@@ -28,10 +29,7 @@ QtFrontEnd::QtFrontEnd() {
 
 QtFrontEnd::~QtFrontEnd() {
     timer_.stop();
-    // Dialogs before their owners.
-    while (!views_.empty()) {
-        views_.pop_back();
-    }
+    views_.clear();
 }
 
 void QtFrontEnd::open(Application& app) {
@@ -51,16 +49,12 @@ int QtFrontEnd::run(Application& app) {
 }
 
 WindowView* QtFrontEnd::view(const Window& window) const {
-    const auto found = std::find_if(views_.begin(), views_.end(), [&window](const auto& view) {
-        return &view->window() == &window;
-    });
-    return found == views_.end() ? nullptr : found->get();
+    return views_.find(window);
 }
 
 void QtFrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
-    views_.push_back(std::make_unique<WindowView>(window, *app_, ownerView));
-    views_.back()->present();
+    views_.add(window, std::make_unique<WindowView>(window, *app_, ownerView)).present();
 }
 
 void QtFrontEnd::apply(Control& control, std::uint8_t changes) {
@@ -76,17 +70,10 @@ void QtFrontEnd::place(Window& window) {
 }
 
 void QtFrontEnd::unloaded(Window& window) {
-    const auto found = std::find_if(views_.begin(), views_.end(), [&window](const auto& view) {
-        return &view->window() == &window;
+    views_.retire(window, *app_, [](WindowView& view) {
+        view.detach();
+        view.hide();
     });
-    if (found == views_.end()) {
-        return;
-    }
-    (*found)->detach();
-    (*found)->hide();
-    // The unload may run inside a signal of one of the view's own widgets.
-    app_->dispatcher().retire(std::shared_ptr<WindowView>(std::move(*found)));
-    views_.erase(found);
 }
 
 void QtFrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {

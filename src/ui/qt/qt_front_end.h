@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QTimer>
-#include <memory>
 #include <optional>
-#include <vector>
 
 #include "app/application.h"
+#include "app/view_list.h"
 #include "ui/qt/window_view.h"
 
 namespace lwviz::qt {
@@ -44,7 +43,7 @@ public:
 private:
     Application* app_ = nullptr;
     QTimer timer_;
-    std::vector<std::unique_ptr<WindowView>> views_;  // in the order shown
+    ViewList<WindowView> views_;
     std::optional<int> exitStatus_;
 };
 

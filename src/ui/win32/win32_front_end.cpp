@@ -1,6 +1,7 @@
 #include "ui/win32/win32_front_end.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace lwviz::win32 {
 namespace {
@@ -23,10 +24,7 @@ Win32FrontEnd::Win32FrontEnd(HINSTANCE instance) : instance_(instance) {
 }
 
 Win32FrontEnd::~Win32FrontEnd() {
-    // Dialogs before their owners.
-    while (!views_.empty()) {
-        views_.pop_back();
-    }
+    views_.clear();
     if (timerWindow_ != nullptr) {
         DestroyWindow(timerWindow_);
     }
@@ -42,9 +40,8 @@ int Win32FrontEnd::run() {
     MSG msg{};
     while (!exitStatus_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        const bool ours = std::any_of(views_.begin(), views_.end(), [root](const auto& view) {
-            return root != nullptr && view->handle() == root;
-        });
+        const bool ours = views_.any(
+            [root](const WindowView& view) { return root != nullptr && view.handle() == root; });
         // Tab, Enter and Escape as in a dialog.
         if (!ours || IsDialogMessageW(root, &msg) == 0) {
             TranslateMessage(&msg);
@@ -68,21 +65,20 @@ LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam
 }
 
 WindowView* Win32FrontEnd::view(const Window& window) const {
-    const auto found = std::find_if(views_.begin(), views_.end(),
-                                    [&window](const auto& v) { return &v->model() == &window; });
-    return found == views_.end() ? nullptr : found->get();
+    return views_.find(window);
 }
 
 void Win32FrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
     HWND ownerHandle = ownerView != nullptr ? ownerView->handle() : nullptr;
-    views_.push_back(std::make_unique<WindowView>(instance_, window, *app_, ownerHandle));
+    WindowView& shown =
+        views_.add(window, std::make_unique<WindowView>(instance_, window, *app_, ownerHandle));
     // Modal, but without a nested loop: the owner takes no input while the main loop (and with
     // it every timer) goes on.
     if (ownerHandle != nullptr) {
         EnableWindow(ownerHandle, FALSE);
     }
-    views_.back()->show(owner == nullptr ? firstShow_ : SW_SHOWNORMAL);
+    shown.show(owner == nullptr ? firstShow_ : SW_SHOWNORMAL);
 }
 
 void Win32FrontEnd::apply(Control& control, std::uint8_t changes) {
@@ -98,19 +94,13 @@ void Win32FrontEnd::place(Window& window) {
 }
 
 void Win32FrontEnd::unloaded(Window& window) {
-    const auto found = std::find_if(views_.begin(), views_.end(),
-                                    [&window](const auto& v) { return &v->model() == &window; });
-    if (found == views_.end()) {
-        return;
-    }
-    // The owner first takes input again, so it, not another program, becomes active.
-    if ((*found)->owner() != nullptr) {
-        EnableWindow((*found)->owner(), TRUE);
-    }
-    (*found)->destroy();
-    // The unload may run inside a message of the view's own window.
-    app_->dispatcher().retire(std::shared_ptr<WindowView>(std::move(*found)));
-    views_.erase(found);
+    views_.retire(window, *app_, [](WindowView& view) {
+        // The owner first takes input again, so it, not another program, becomes active.
+        if (view.owner() != nullptr) {
+            EnableWindow(view.owner(), TRUE);
+        }
+        view.destroy();
+    });
 }
 
 // The window timer repeats by itself: right after its tick, a wait of the period it already

@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 #include "app/application.h"
+#include "app/view_list.h"
 #include "ui/win32/window_view.h"
 
 namespace lwviz::win32 {
@@ -47,7 +46,7 @@ private:
     HWND timerWindow_ = nullptr;                      // message-only window that receives WM_TIMER
     unsigned armedMs_ = 0;                            // the period it is armed with; 0: none
     bool timerWaking_ = false;                        // the program runs from its tick
-    std::vector<std::unique_ptr<WindowView>> views_;  // in the order shown
+    ViewList<WindowView> views_;
     std::optional<int> exitStatus_;
 };
 
