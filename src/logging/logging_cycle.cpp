@@ -49,9 +49,7 @@ void LoggingCycle::openWarmingUp() { warmUp(kStatusAutostarting); }
 void LoggingCycle::warmUp(std::string_view status) {
     MainForm& f = form_;
     f.START_STOP_BUTTON.setCaption(kCaptionStop);
-    for (Control* timer : f.engineTimers) {
-        timer->setEnabled(true);
-    }
+    f.switchEngine(true);
     // The text stays until the display timer's next tick writes the uptime line.
     f.LW_UPTIME_DISPLAY_TEXTBOX.setBackColor(kBlack);
     f.AUTOSTART_TIMER.setEnabled(true);
@@ -62,9 +60,7 @@ void LoggingCycle::warmUp(std::string_view status) {
 void LoggingCycle::rest(std::string_view status) {
     MainForm& f = form_;
     f.START_STOP_BUTTON.setCaption(kCaptionStart);
-    for (Control* timer : f.engineTimers) {
-        timer->setEnabled(false);
-    }
+    f.switchEngine(false);
     f.LW_UPTIME_DISPLAY_TEXTBOX.setBackColor(kRed);
     f.LW_UPTIME_DISPLAY_TEXTBOX.setText(kTimersDisabled);
     f.CURRENT_STATUS_LABEL.setCaption(status);

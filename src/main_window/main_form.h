@@ -82,6 +82,13 @@ struct MainForm {
     std::array<Control*, 6> engineTimers{&UPTIME_TIMER,        &DAY_UPTIME_TIMER,
                                          &HOUR_UPTIME_TIMER,   &MINUTE_UPTIME_TIMER,
                                          &SECOND_UPTIME_TIMER, &LW_DISPLAY_UPDATE_TIMER};
+    // The one place the engine is switched on or off: the whole group, in the order above, so
+    // that every uptime line comes from one sample.
+    void switchEngine(bool on) {
+        for (Control* timer : engineTimers) {
+            timer->setEnabled(on);
+        }
+    }
 
     // Whole counts of the uptime breakdown: each written by its stage of the uptime engine
     // and read back by it (DaysCount also by the day stage).

@@ -56,11 +56,8 @@ void MainWindowShell::Form_Load() {
         timer->setInterval(period);
     }
     // Two engine timers are on from the start and were armed by their periods above, the
-    // display before the breakdown. The phase switches the whole group in its own order, so
-    // that every uptime line comes from one sample.
-    for (Control* timer : f.engineTimers) {
-        timer->setEnabled(false);
-    }
+    // display before the breakdown. The phase switches the whole group back on in its order.
+    f.switchEngine(false);
     f.AlwaysOnTopTimer.setEnabled(f.AlwaysOnTop_TICKBOX.value() == kTicked);
 
     if (f.AUTOSTART_TICKBOX.value() == kTicked) {
