@@ -1,7 +1,7 @@
 #pragma once
 
 // The small interfaces through which the core reaches the outside world. Each platform
-// (posix/, win32/) implements them; tests use the in-memory ones in tests/support.
+// (linux/, win32/, qt/) implements them; tests use the in-memory ones in tests/support.
 
 #include <cstdint>
 #include <optional>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "platform/posix/posix_services.h"
+#include "platform/linux/linux_services.h"
 #include "platform/qt/qt_failure_reporter.h"
 #include "platform/qt/qt_screen_layout.h"
 #include "platform/qt/qt_settings_store.h"
@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
     }
     lwviz::qt::prepareApplication();
 
-    lwviz::posix::PosixServices os;
+    lwviz::linux_os::LinuxServices os;
     lwviz::qt::QtSettingsStore settings;
     const std::unique_ptr<lwviz::WindowManager> windowManager = lwviz::qt::makeWindowManager();
     lwviz::qt::QtScreenLayout screens;

@@ -4,13 +4,13 @@
 #include <commctrl.h>
 
 #include "app/application.h"
-#include "platform/win32/ansi_log_file.h"
+#include "platform/win32/log_file_writer.h"
 #include "platform/win32/clocks.h"
-#include "platform/win32/locale_wall_clock.h"
+#include "platform/win32/wall_clock.h"
 #include "platform/win32/message_box_reporter.h"
-#include "platform/win32/module_program_info.h"
+#include "platform/win32/program_info.h"
 #include "platform/win32/monitor_screen_layout.h"
-#include "platform/win32/process_environment.h"
+#include "platform/win32/environment.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/stacking_window_manager.h"
 #include "ui/win32/win32_front_end.h"

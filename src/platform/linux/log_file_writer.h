@@ -2,7 +2,7 @@
 
 #include "core/ports.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 
 // Replaces the log file atomically: the text goes to a temporary file in the target's folder,
 // is flushed to disk and renamed over the target. On failure the temporary file is removed,
@@ -22,4 +22,4 @@ public:
     void replaceWith(const std::string& fileName, const std::string& text) override;
 };
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

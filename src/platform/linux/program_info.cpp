@@ -1,4 +1,4 @@
-#include "platform/posix/program_info.h"
+#include "platform/linux/program_info.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 
 std::string executablePath() {
@@ -36,7 +36,7 @@ std::string programBaseName(const std::string& path) {
     return std::filesystem::path(path).stem().string();
 }
 
-std::string PosixProgramInfo::baseName() {
+std::string LinuxProgramInfo::baseName() {
     std::string path = executablePath();
     if (path.empty()) {
         path = program_invocation_name;
@@ -44,4 +44,4 @@ std::string PosixProgramInfo::baseName() {
     return programBaseName(path);
 }
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

@@ -1,4 +1,4 @@
-#include "platform/win32/process_environment.h"
+#include "platform/win32/environment.h"
 
 #include <windows.h>
 

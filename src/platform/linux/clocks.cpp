@@ -1,8 +1,8 @@
-#include "platform/posix/clocks.h"
+#include "platform/linux/clocks.h"
 
 #include <ctime>
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 std::int64_t millisecondsOf(clockid_t clock) {
     timespec now{};
@@ -17,4 +17,4 @@ std::uint64_t BootTimeTickCounter::milliseconds() {
 
 std::int64_t SteadyClock::nowMs() { return millisecondsOf(CLOCK_MONOTONIC); }
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

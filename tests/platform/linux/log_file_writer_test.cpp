@@ -1,4 +1,4 @@
-#include "platform/posix/log_file_writer.h"
+#include "platform/linux/log_file_writer.h"
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -20,7 +20,7 @@
 #include "support/temporary_folder.h"
 #include "support/unprivileged.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 
 namespace fs = std::filesystem;
@@ -215,4 +215,4 @@ TEST_F(AtomicLogFileWriterTest, FullDiskKeepsThePreviousLogAndFreesTheSpace) {
 }
 
 }  // namespace
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

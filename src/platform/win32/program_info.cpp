@@ -1,4 +1,4 @@
-#include "platform/win32/module_program_info.h"
+#include "platform/win32/program_info.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/posix/wall_clock.h"
+#include "platform/linux/wall_clock.h"
 
 #include <iconv.h>
 #include <langinfo.h>
@@ -13,7 +13,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 
 struct LocaleDeleter {
@@ -96,8 +96,8 @@ std::string formatNow(const char* format) {
 
 }  // namespace
 
-std::string PosixWallClock::dateText() { return formatNow("%x"); }
+std::string LinuxWallClock::dateText() { return formatNow("%x"); }
 
-std::string PosixWallClock::timeText() { return formatNow("%X"); }
+std::string LinuxWallClock::timeText() { return formatNow("%X"); }
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

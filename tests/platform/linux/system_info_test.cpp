@@ -9,12 +9,12 @@
 #include <regex>
 #include <string>
 
-#include "platform/posix/environment.h"
-#include "platform/posix/program_info.h"
-#include "platform/posix/wall_clock.h"
+#include "platform/linux/environment.h"
+#include "platform/linux/program_info.h"
+#include "platform/linux/wall_clock.h"
 #include "support/temporary_folder.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 
 // Sets an environment variable for one test and puts the old value back.
@@ -45,7 +45,7 @@ private:
     std::optional<std::string> old_;
 };
 
-TEST(PosixProgramInfoTest, BaseNameDropsFolderAndLastExtension) {
+TEST(LinuxProgramInfoTest, BaseNameDropsFolderAndLastExtension) {
     EXPECT_EQ(programBaseName("/opt/lw/LW-DODOZU-ZIDADA-V1.exe"), "LW-DODOZU-ZIDADA-V1");
     EXPECT_EQ(programBaseName("/opt/lw/LW-DODOZU-ZIDADA-V1"), "LW-DODOZU-ZIDADA-V1");
     EXPECT_EQ(programBaseName("LW-DODOZU-ZIDADA-V1.exe"), "LW-DODOZU-ZIDADA-V1");
@@ -53,12 +53,12 @@ TEST(PosixProgramInfoTest, BaseNameDropsFolderAndLastExtension) {
     EXPECT_EQ(programBaseName("/opt/.lw"), ".lw");
 }
 
-TEST(PosixProgramInfoTest, NamesTheRunningExecutable) {
-    EXPECT_EQ(PosixProgramInfo().baseName(), "lwviz_platform_tests");
+TEST(LinuxProgramInfoTest, NamesTheRunningExecutable) {
+    EXPECT_EQ(LinuxProgramInfo().baseName(), "lwviz_platform_tests");
 }
 
-TEST(PosixEnvironmentTest, ComputerNameComesFromTheVariableElseTheHostName) {
-    PosixEnvironment environment;
+TEST(LinuxEnvironmentTest, ComputerNameComesFromTheVariableElseTheHostName) {
+    LinuxEnvironment environment;
     {
         const ScopedEnv name("COMPUTERNAME", "WORKSTATION-7");
         EXPECT_EQ(environment.computerName(), "WORKSTATION-7");
@@ -85,7 +85,7 @@ std::string formatNow(const char* format) {
     return text;
 }
 
-class PosixWallClockTest : public ::testing::Test {
+class LinuxWallClockTest : public ::testing::Test {
 protected:
     void SetUp() override {
         numericBefore = setlocale(LC_NUMERIC, nullptr);
@@ -99,12 +99,12 @@ protected:
 
     std::string numericBefore;
     std::string timeBefore;
-    PosixWallClock clock;
+    LinuxWallClock clock;
     const ScopedEnv noAll{"LC_ALL", nullptr};
     const ScopedEnv noLang{"LANG", nullptr};
 };
 
-TEST_F(PosixWallClockTest, CLocaleGivesMonthDayYearAndTwentyFourHourTime) {
+TEST_F(LinuxWallClockTest, CLocaleGivesMonthDayYearAndTwentyFourHourTime) {
     const ScopedEnv time("LC_TIME", "C");
     const std::string before = formatNow("%m/%d/%y");
     const std::string date = clock.dateText();
@@ -114,7 +114,7 @@ TEST_F(PosixWallClockTest, CLocaleGivesMonthDayYearAndTwentyFourHourTime) {
     EXPECT_TRUE(std::regex_match(text, std::regex(R"(\d\d:\d\d:\d\d)"))) << text;
 }
 
-TEST_F(PosixWallClockTest, FollowsTheUsersTimeLocaleWithoutAdoptingIt) {
+TEST_F(LinuxWallClockTest, FollowsTheUsersTimeLocaleWithoutAdoptingIt) {
     locale_t german = newlocale(LC_TIME_MASK, "de_DE.UTF-8", nullptr);
     if (german == nullptr) {
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
@@ -136,13 +136,13 @@ TEST_F(PosixWallClockTest, FollowsTheUsersTimeLocaleWithoutAdoptingIt) {
     }
 }
 
-TEST_F(PosixWallClockTest, LocaleThatIsNotInstalledFallsBackToC) {
+TEST_F(LinuxWallClockTest, LocaleThatIsNotInstalledFallsBackToC) {
     const ScopedEnv time("LC_TIME", "xx_NOWHERE.UTF-8");
     EXPECT_TRUE(std::regex_match(clock.dateText(), std::regex(R"(\d\d/\d\d/\d\d)")));
     EXPECT_TRUE(std::regex_match(clock.timeText(), std::regex(R"(\d\d:\d\d:\d\d)")));
 }
 
-TEST_F(PosixWallClockTest, TextsOfAnEightBitLocaleArriveAsUtf8) {
+TEST_F(LinuxWallClockTest, TextsOfAnEightBitLocaleArriveAsUtf8) {
     const testing::TemporaryFolder folder;
     const std::string build = "localedef -i ja_JP -f EUC-JP " +
                               (folder.path() / "ja_JP.EUC-JP").string() + " >/dev/null 2>&1";
@@ -158,4 +158,4 @@ TEST_F(PosixWallClockTest, TextsOfAnEightBitLocaleArriveAsUtf8) {
 }
 
 }  // namespace
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

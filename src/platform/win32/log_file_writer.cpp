@@ -1,4 +1,4 @@
-#include "platform/win32/ansi_log_file.h"
+#include "platform/win32/log_file_writer.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/posix/environment.h"
+#include "platform/linux/environment.h"
 
 #include <unistd.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 
-std::string PosixEnvironment::computerName() {
+std::string LinuxEnvironment::computerName() {
     if (const char* name = std::getenv("COMPUTERNAME"); name != nullptr) {
         return name;
     }
@@ -19,4 +19,4 @@ std::string PosixEnvironment::computerName() {
     return host.data();
 }
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

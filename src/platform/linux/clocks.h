@@ -2,7 +2,7 @@
 
 #include "core/ports.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 
 // Milliseconds since boot, including time asleep (CLOCK_BOOTTIME), the full 64-bit count.
 class BootTimeTickCounter final : public TickCounter {
@@ -16,4 +16,4 @@ public:
     [[nodiscard]] std::int64_t nowMs() override;
 };
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

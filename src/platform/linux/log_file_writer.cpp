@@ -1,4 +1,4 @@
-#include "platform/posix/log_file_writer.h"
+#include "platform/linux/log_file_writer.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 
 #include "core/runtime_failure.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 namespace {
 
 // The temporary file is "." + the log's name + "." + six of these letters.
@@ -242,4 +242,4 @@ void AtomicLogFileWriter::replaceWith(const std::string& fileName, const std::st
     }
 }
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

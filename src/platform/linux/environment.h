@@ -2,13 +2,13 @@
 
 #include "core/ports.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 
 // The computer name: COMPUTERNAME when the variable is set (also when set to nothing), else
 // the host name.
-class PosixEnvironment final : public Environment {
+class LinuxEnvironment final : public Environment {
 public:
     [[nodiscard]] std::string computerName() override;
 };
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os

@@ -2,12 +2,12 @@
 
 #include "core/ports.h"
 
-namespace lwviz::posix {
+namespace lwviz::linux_os {
 
 // The running executable's name from /proc/self/exe, read at each call, so a renamed copy has
 // its own settings section and its own log. Falls back to the name the program was started
 // under when /proc is not mounted.
-class PosixProgramInfo final : public ProgramInfo {
+class LinuxProgramInfo final : public ProgramInfo {
 public:
     [[nodiscard]] std::string baseName() override;
 };
@@ -16,4 +16,4 @@ public:
 // A leading dot does not start an extension (".lw" stays ".lw").
 [[nodiscard]] std::string programBaseName(const std::string& path);
 
-}  // namespace lwviz::posix
+}  // namespace lwviz::linux_os
