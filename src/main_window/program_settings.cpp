@@ -6,7 +6,6 @@
 
 #include "core/control.h"
 #include "core/conversions.h"
-#include "core/runtime_failure.h"
 
 namespace lwviz {
 
@@ -19,28 +18,14 @@ void ProgramSettings::save(const std::string& key, const std::string& text) {
     store_.save(kApplication, program_.baseName(), key, text);
 }
 
-namespace {
-std::optional<float> singleOf(const std::string& text) {
-    try {
-        const float value = conv::TextToSingle(text);
-        return std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
-    } catch (const RuntimeFailure&) {
-        return std::nullopt;
-    }
-}
-}  // namespace
-
 float ProgramSettings::readSingle(const std::string& key, float defaultValue) {
-    return singleOf(get(key, std::lround(defaultValue))).value_or(defaultValue);
+    const std::optional<float> value = conv::SingleOfText(get(key, std::lround(defaultValue)));
+    return value && std::isfinite(*value) ? *value : defaultValue;
 }
 
 std::int16_t ProgramSettings::readTickState(const std::string& key, std::int16_t defaultValue) {
-    try {
-        const std::int16_t state = conv::TextToInteger(get(key, defaultValue));
-        return state >= kClear && state <= kGreyed ? state : defaultValue;
-    } catch (const RuntimeFailure&) {
-        return defaultValue;
-    }
+    const std::optional<std::int16_t> state = conv::IntegerOfText(get(key, defaultValue));
+    return state && *state >= kClear && *state <= kGreyed ? *state : defaultValue;
 }
 
 void ProgramSettings::restorePlace(Window& window, const std::string& prefix,

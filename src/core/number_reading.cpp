@@ -1,8 +1,7 @@
-#include "core/conversions.h"
+#include "core/number_reading.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -13,6 +12,7 @@
 #include <system_error>
 #include <type_traits>
 
+#include "core/exact_powers_of_ten.h"
 #include "core/runtime_failure.h"
 
 namespace lwviz::conv {
@@ -114,10 +114,6 @@ struct Reading {
     Range range;
 };
 
-// Powers of ten that a double holds exactly, so scaling by them adds no error of its own.
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // A number in the plain form the cells hold, and where it ends.
 struct PlainNumber {
@@ -194,9 +190,18 @@ Reading<T> Convert(const NumberSpan& span, char separator) {
     return FromChars<T>(span, heap.data(), heap.data() + heap.size());
 }
 
+// Why a strict reading failed; the throwing conversions turn it into a RuntimeFailure.
+enum class Failure { kNone, kTypeMismatch, kOverflow };
+
+template <typename T>
+struct Strict {
+    T value;
+    Failure failure;
+};
+
 // Strict reading shared by the typed conversions.
 template <typename T>
-T ReadStrict(std::string_view text, char separator) {
+Strict<T> ReadStrict(std::string_view text, char separator) {
     const char* p = text.data();
     const char* last = p + text.size();
     while (p != last && IsBlank(*p)) {
@@ -209,136 +214,57 @@ T ReadStrict(std::string_view text, char separator) {
                 ++rest;
             }
             if (rest == last) {
-                return plain->value;
+                return {plain->value, Failure::kNone};
             }
         }
     }
     const NumberSpan span = ScanNumber(p, last, separator);
     if (!span.hasDigits) {
-        throw RuntimeFailure::typeMismatch();
+        return {T{}, Failure::kTypeMismatch};
     }
     p = span.end;
     while (p != last && IsBlank(*p)) {
         ++p;
     }
     if (p != last) {
-        throw RuntimeFailure::typeMismatch();
+        return {T{}, Failure::kTypeMismatch};
     }
     const Reading<T> reading = Convert<T>(span, separator);
     if (reading.range == Range::kTooLarge) {
+        return {T{}, Failure::kOverflow};
+    }
+    return {reading.value, Failure::kNone};
+}
+
+// Rounded half to even into a 16-bit signed integer; outside its range, overflow.
+Strict<std::int16_t> ReadInteger(std::string_view text, char separator) {
+    const Strict<double> read = ReadStrict<double>(text, separator);
+    if (read.failure != Failure::kNone) {
+        return {0, read.failure};
+    }
+    // The program never leaves the default rounding mode, so nearbyint rounds ties to even.
+    const double rounded = std::nearbyint(read.value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
+        return {0, Failure::kOverflow};
+    }
+    return {static_cast<std::int16_t>(rounded), Failure::kNone};
+}
+
+template <typename T>
+T OrThrow(const Strict<T>& read) {
+    if (read.failure == Failure::kTypeMismatch) {
+        throw RuntimeFailure::typeMismatch();
+    }
+    if (read.failure == Failure::kOverflow) {
         throw RuntimeFailure::overflow();
     }
-    return reading.value;
+    return read.value;
 }
 
-// %.Ng layout with an upper-case exponent letter and the caller's separator.
 template <typename T>
-std::size_t FormatGeneral(T value, int digits, char separator, char* first, char* last) {
-    if (std::isnan(value)) {
-        constexpr std::string_view kNaN = "NaN";
-        return static_cast<std::size_t>(std::copy(kNaN.begin(), kNaN.end(), first) - first);
-    }
-    if (std::isinf(value)) {
-        const std::string_view inf = value < 0 ? "-Inf" : "Inf";
-        return static_cast<std::size_t>(std::copy(inf.begin(), inf.end(), first) - first);
-    }
-    if (value == 0) {
-        value = 0;  // -0 prints as 0
-    }
-    const auto result = std::to_chars(first, last, value, std::chars_format::general, digits);
-    for (char* p = first; p != result.ptr; ++p) {
-        if (*p == 'e') {
-            *p = 'E';
-        } else if (*p == '.') {
-            *p = separator;
-        }
-    }
-    return static_cast<std::size_t>(result.ptr - first);
-}
-
-// Sign, 17 digits, separator, exponent letter, sign and three digits fit with room to spare.
-constexpr std::size_t kNumberBuffer = 40;
-
-double PowerOfTen(int exponent) noexcept {
-    if (exponent < static_cast<int>(kExactPowersOfTen.size())) {
-        return kExactPowersOfTen[static_cast<std::size_t>(exponent)];
-    }
-    return std::pow(10.0, exponent);
-}
-
-// Powers of ten as whole numbers, 10^0 to 10^19.
-constexpr std::array<std::uint64_t, 20> kWholePowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
-
-// A double's 15 significant digits in fixed notation exactly as to_chars gives them (rounded
-// to nearest, ties to even, on the exact binary value), for 1E-04 <= |value| < 1E+15, without
-// to_chars' costly arbitrary-precision path: the value is m / 2^shift with a 53-bit m and a
-// shift of 3 to 66, and m * 10^p fits 128 bits for every p (at most 18) that range needs.
-// Returns the length written, or 0 where the general layout must decide.
-std::size_t FormatFixed15(double value, char separator, char* out) noexcept {
-    __extension__ using Wide = unsigned __int128;
-    const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4 && magnitude < 1e15)) {
-        return 0;
-    }
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    const auto biased = static_cast<int>(bits >> 52U);
-    const std::uint64_t mantissa =
-        (bits & ((std::uint64_t{1} << 52U) - 1)) | (std::uint64_t{1} << 52U);
-    const int shift = 1075 - biased;                         // magnitude = mantissa / 2^shift
-    constexpr std::uint64_t kLeast = kWholePowersOfTen[14];  // the smallest 15-digit number
-    const auto digitsAt = [&](int leading) {
-        const Wide scaled =
-            Wide{mantissa} * kWholePowersOfTen[static_cast<std::size_t>(14 - leading)];
-        auto whole = static_cast<std::uint64_t>(scaled >> shift);
-        const Wide rest = scaled & ((Wide{1} << shift) - 1);
-        const Wide half = Wide{1} << (shift - 1);
-        if (rest > half || (rest == half && (whole & 1U) != 0)) {
-            ++whole;
-        }
-        return whole;
-    };
-    // The decimal exponent of the leading digit: floor(e * log10(2)) for the binary exponent
-    // e is it or one less; the digits found settle which.
-    int leading = ((52 - shift) * 78913) >> 18;
-    std::uint64_t digits = digitsAt(leading);
-    if (digits >= 10 * kLeast && leading < 14) {
-        digits = digitsAt(++leading);
-    }
-    if (leading < -4 || digits < kLeast || digits >= 10 * kLeast) {
-        return 0;
-    }
-    std::array<char, 15> text{};
-    std::to_chars(text.data(), text.data() + text.size(), digits);
-    std::size_t used = text.size();
-    while (used > 1 && text[used - 1] == '0' && static_cast<int>(used) > leading + 1) {
-        --used;
-    }
-    char* p = out;
-    if (value < 0) {
-        *p++ = '-';
-    }
-    if (leading < 0) {
-        *p++ = '0';
-        *p++ = separator;
-        p = std::fill_n(p, -leading - 1, '0');
-        p = std::copy_n(text.data(), used, p);
-    } else {
-        const auto whole = static_cast<std::size_t>(leading) + 1;
-        p = std::copy_n(text.data(), whole, p);
-        if (used > whole) {
-            *p++ = separator;
-            p = std::copy(text.data() + whole, text.data() + used, p);
-        }
-    }
-    return static_cast<std::size_t>(p - out);
+std::optional<T> OrNothing(const Strict<T>& read) {
+    return read.failure == Failure::kNone ? std::optional<T>(read.value) : std::nullopt;
 }
 
 }  // namespace
@@ -361,87 +287,24 @@ double ValOfText(std::string_view text) noexcept {
 }
 
 double TextToDouble(std::string_view text, char decimalSeparator) {
-    return ReadStrict<double>(text, decimalSeparator);
+    return OrThrow(ReadStrict<double>(text, decimalSeparator));
 }
 
 float TextToSingle(std::string_view text, char decimalSeparator) {
     // Read straight into float: going through double could round twice.
-    return ReadStrict<float>(text, decimalSeparator);
+    return OrThrow(ReadStrict<float>(text, decimalSeparator));
 }
 
 std::int16_t TextToInteger(std::string_view text, char decimalSeparator) {
-    // The program never leaves the default rounding mode, so nearbyint rounds ties to even.
-    const double rounded = std::nearbyint(ReadStrict<double>(text, decimalSeparator));
-    if (rounded < std::numeric_limits<std::int16_t>::min() ||
-        rounded > std::numeric_limits<std::int16_t>::max()) {
-        throw RuntimeFailure::overflow();
-    }
-    return static_cast<std::int16_t>(rounded);
+    return OrThrow(ReadInteger(text, decimalSeparator));
 }
 
-void DoubleToText(double value, std::string& out, char decimalSeparator) {
-    std::array<char, kNumberBuffer> buffer{};
-    std::size_t length = FormatFixed15(value, decimalSeparator, buffer.data());
-    if (length == 0) {
-        length = FormatGeneral(value, 15, decimalSeparator, buffer.data(),
-                               buffer.data() + buffer.size());
-    }
-    out.assign(buffer.data(), length);
+std::optional<float> SingleOfText(std::string_view text, char decimalSeparator) {
+    return OrNothing(ReadStrict<float>(text, decimalSeparator));
 }
 
-std::string DoubleToText(double value, char decimalSeparator) {
-    std::string out;
-    DoubleToText(value, out, decimalSeparator);
-    return out;
-}
-
-std::string SingleToText(float value, char decimalSeparator) {
-    std::array<char, kNumberBuffer> buffer{};
-    const std::size_t length =
-        FormatGeneral(value, 7, decimalSeparator, buffer.data(), buffer.data() + buffer.size());
-    return {buffer.data(), length};
-}
-
-void LongToText(std::int64_t value, std::string& out) {
-    std::array<char, 24> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.assign(buffer.data(), result.ptr);
-}
-
-std::string LongToText(std::int64_t value) {
-    std::string out;
-    LongToText(value, out);
-    return out;
-}
-
-std::string IntegerToText(std::int16_t value) { return LongToText(value); }
-
-double RoundHalfEven(double value, int decimals) noexcept {
-    if (!std::isfinite(value)) {
-        return value;
-    }
-    // Dividing by the exact power (rather than multiplying by its inexact reciprocal) yields
-    // the double nearest to the rounded decimal.
-    if (decimals < 0) {
-        const double scale = PowerOfTen(-decimals);
-        return std::nearbyint(value / scale) * scale;
-    }
-    const double scale = PowerOfTen(decimals);
-    const double scaled = value * scale;
-    // From 2^52 on a double has no fraction left to round (this also covers scaled == inf).
-    if (!(std::fabs(scaled) < 4503599627370496.0)) {
-        return value;
-    }
-    return std::nearbyint(scaled) / scale;
-}
-
-std::int32_t ToLong(double value) {
-    const double rounded = std::nearbyint(value);
-    // Written so that NaN fails the test as well.
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        throw RuntimeFailure::overflow();
-    }
-    return static_cast<std::int32_t>(rounded);
+std::optional<std::int16_t> IntegerOfText(std::string_view text, char decimalSeparator) {
+    return OrNothing(ReadInteger(text, decimalSeparator));
 }
 
 }  // namespace lwviz::conv
