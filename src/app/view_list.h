@@ -72,8 +72,9 @@ private:
 
     // The entry of a window, or the list's size when it has none.
     [[nodiscard]] std::size_t indexOf(const Window& window) const {
-        const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                        [&window](const Entry& entry) { return entry.window == &window; });
+        const auto found =
+            std::find_if(entries_.begin(), entries_.end(),
+                         [&window](const Entry& entry) { return entry.window == &window; });
         return static_cast<std::size_t>(found - entries_.begin());
     }
 

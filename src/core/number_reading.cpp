@@ -114,7 +114,6 @@ struct Reading {
     Range range;
 };
 
-
 // A number in the plain form the cells hold, and where it ends.
 struct PlainNumber {
     double value;

@@ -1,5 +1,7 @@
 #include "core/text_fit.h"
 
+#include <algorithm>
+
 namespace lwviz {
 
 double pointsToFit(double designPoints, TextExtent room,
@@ -13,6 +15,20 @@ double pointsToFit(double designPoints, TextExtent room,
         }
     }
     return kSmallestFittingPoints;
+}
+
+double pointsToFitLines(
+    double designPoints, TextExtent room, std::size_t lineCount,
+    const std::function<TextExtent(double points, std::size_t line)>& lineExtent) {
+    return pointsToFit(designPoints, room, [&](double points) {
+        TextExtent text;
+        for (std::size_t line = 0; line < lineCount; ++line) {
+            const TextExtent one = lineExtent(points, line);
+            text.width = std::max(text.width, one.width);
+            text.height += one.height;
+        }
+        return text;
+    });
 }
 
 }  // namespace lwviz

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 namespace lwviz {
@@ -19,5 +20,12 @@ inline constexpr double kSmallestFittingPoints = 4;
 // all lines its height. `measure(points)` gives the text's extent at that size.
 [[nodiscard]] double pointsToFit(double designPoints, TextExtent room,
                                  const std::function<TextExtent(double points)>& measure);
+
+// The same fit for `lineCount` lines, measured one at a time: `lineExtent(points, line)` gives
+// the width and height of one line at that size. The text's extent is its widest line by all
+// lines' heights, so every front-end measures the same way.
+[[nodiscard]] double pointsToFitLines(
+    double designPoints, TextExtent room, std::size_t lineCount,
+    const std::function<TextExtent(double points, std::size_t line)>& lineExtent);
 
 }  // namespace lwviz

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <algorithm>
-#include <memory>
 #include <limits>
+#include <memory>
 
 #include "ui/qt/lw_icon.h"
 
@@ -48,9 +48,7 @@ int QtFrontEnd::run(Application& app) {
     return *exitStatus_;
 }
 
-WindowView* QtFrontEnd::view(const Window& window) const {
-    return views_.find(window);
-}
+WindowView* QtFrontEnd::view(const Window& window) const { return views_.find(window); }
 
 void QtFrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);

@@ -78,14 +78,12 @@ void fitText(QPlainTextEdit& box, const Font& design) {
         return toQFont(Font{design.face, points, design.bold});
     };
     // One pixel less: the text layout keeps room for the cursor.
-    const double points =
-        pointsToFit(design.points, {room.width() - 1, room.height()}, [&](double candidate) {
+    const double points = pointsToFitLines(
+        design.points, {room.width() - 1, room.height()}, static_cast<std::size_t>(lines.size()),
+        [&](double candidate, std::size_t line) {
             const QFontMetrics metrics(sized(candidate));
-            TextExtent extent{0, static_cast<int>(lines.size()) * metrics.lineSpacing()};
-            for (const QString& line : lines) {
-                extent.width = std::max(extent.width, metrics.horizontalAdvance(line));
-            }
-            return extent;
+            return TextExtent{metrics.horizontalAdvance(lines[static_cast<qsizetype>(line)]),
+                              metrics.lineSpacing()};
         });
     box.setFont(sized(points));
 }

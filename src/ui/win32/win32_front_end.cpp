@@ -64,9 +64,7 @@ LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-WindowView* Win32FrontEnd::view(const Window& window) const {
-    return views_.find(window);
-}
+WindowView* Win32FrontEnd::view(const Window& window) const { return views_.find(window); }
 
 void Win32FrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);

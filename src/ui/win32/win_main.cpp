@@ -4,15 +4,15 @@
 #include <commctrl.h>
 
 #include "app/application.h"
-#include "platform/win32/log_file_writer.h"
 #include "platform/win32/clocks.h"
-#include "platform/win32/wall_clock.h"
-#include "platform/win32/message_box_reporter.h"
-#include "platform/win32/program_info.h"
-#include "platform/win32/monitor_screen_layout.h"
 #include "platform/win32/environment.h"
+#include "platform/win32/log_file_writer.h"
+#include "platform/win32/message_box_reporter.h"
+#include "platform/win32/monitor_screen_layout.h"
+#include "platform/win32/program_info.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/stacking_window_manager.h"
+#include "platform/win32/wall_clock.h"
 #include "ui/win32/win32_front_end.h"
 
 // The parameters keep this program's names, not the system header's.

@@ -327,19 +327,17 @@ void WindowView::applyFont(const Control& control) {
         GetClientRect(hwnd, &client);
         HDC dc = GetDC(hwnd);
         const TextExtent room{client.right - 2 * kTextMargin, client.bottom};
-        chosen.points = pointsToFit(design.points, room, [&](double points) {
-            HGDIOBJ old = SelectObject(dc, font(Font{design.face, points, design.bold}));
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(dc, &metrics);
-            TextExtent extent{0, static_cast<int>(lines.size()) * metrics.tmHeight};
-            for (const std::wstring& line : lines) {
+        chosen.points = pointsToFitLines(
+            design.points, room, lines.size(), [&](double points, std::size_t line) {
+                HGDIOBJ old = SelectObject(dc, font(Font{design.face, points, design.bold}));
+                TEXTMETRICW metrics{};
+                GetTextMetricsW(dc, &metrics);
                 SIZE size{};
-                GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
-                extent.width = std::max(extent.width, static_cast<int>(size.cx));
-            }
-            SelectObject(dc, old);
-            return extent;
-        });
+                GetTextExtentPoint32W(dc, lines[line].c_str(), static_cast<int>(lines[line].size()),
+                                      &size);
+                SelectObject(dc, old);
+                return TextExtent{static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
+            });
         ReleaseDC(hwnd, dc);
     }
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(chosen)), TRUE);

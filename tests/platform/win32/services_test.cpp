@@ -13,13 +13,13 @@
 #include <string>
 
 #include "core/runtime_failure.h"
-#include "platform/win32/log_file_writer.h"
 #include "platform/win32/clocks.h"
-#include "platform/win32/wall_clock.h"
-#include "platform/win32/program_info.h"
 #include "platform/win32/environment.h"
+#include "platform/win32/log_file_writer.h"
+#include "platform/win32/program_info.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/text_encoding.h"
+#include "platform/win32/wall_clock.h"
 #include "support/temporary_folder.h"
 
 namespace lwviz::win32 {
