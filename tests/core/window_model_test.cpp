@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -10,38 +9,6 @@
 
 namespace lwviz {
 namespace {
-
-TEST(MainWindowDefinition, HasAllControlsInCreationOrderWithUniqueNames) {
-    const WindowDefinition& main = mainWindowDefinition();
-    ASSERT_EQ(main.controls.size(), 67U);
-    EXPECT_EQ(main.controls[0].name, "DATE_TIME_TEXTBOX");
-    EXPECT_EQ(main.controls[8].name, "START_STOP_BUTTON");
-    EXPECT_EQ(main.controls[51].name, "AlwaysOnTop_TICKBOX");
-    EXPECT_EQ(main.controls[66].name, "START_LABEL");
-    std::set<std::string_view> names;
-    std::set<int> tabIndexes;
-    for (const ControlDefinition& c : main.controls) {
-        EXPECT_TRUE(names.insert(c.name).second) << c.name;
-        if (c.tabIndex >= 0) {
-            EXPECT_TRUE(tabIndexes.insert(c.tabIndex).second) << c.name;
-        }
-    }
-}
-
-TEST(MainWindowDefinition, CreatedStateBeforeTheLoad) {
-    Window w(mainWindowDefinition());
-    EXPECT_EQ(w.control("AUTOCLOSE_TICKBOX").value(), kClear);
-    EXPECT_FALSE(w.control("AUTOCLOSE_TICKBOX").enabled());
-    EXPECT_EQ(w.control("AlwaysOnTop_TICKBOX").value(), kTicked);
-    EXPECT_EQ(w.control("AUTOSTART_TICKBOX").value(), kClear);
-    EXPECT_EQ(w.control("TOP_BOTTOM_LOG_LINE").text(), std::string(56, '='));
-    EXPECT_EQ(w.control("OUTPUT_REPORT_TEXTBOX").text(), "!!! TIMERS DISABLED !!!\r\n");
-    EXPECT_EQ(w.control("TOTAL_MIL_YEAR").text(), "31536000000");
-    EXPECT_EQ(w.control("HOURS_TB").text(), "HOURS_TB");
-    for (const Control& c : w.controls()) {
-        EXPECT_EQ(c.interval(), 0) << c.name();
-    }
-}
 
 TEST(WindowModel, TickBoxRaisesClickOnEveryChangeAndRefusesBadValues) {
     Window w(mainWindowDefinition());

@@ -83,13 +83,10 @@ std::pair<COLORREF, COLORREF> coloursOf(HWND parent, HWND control) {
 TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
     platform.settings.put(platform.program.name, "AlwaysOnTop_TICKBOX", "2");
     open();
-    int drawn = 0;
     for (const Control& c : app->mainWindow().controls()) {
         const bool native = control(std::string(c.name()).c_str()) != nullptr;
-        drawn += native ? 1 : 0;
         EXPECT_EQ(native, app->mainWindow().layout().drawn(c)) << c.name();
     }
-    EXPECT_EQ(drawn, 11);
     EXPECT_EQ(classOf(control("LW_TITLE_1")), L"Static");
     EXPECT_EQ(styleOf(control("LW_TITLE_1")) & (SS_TYPEMASK | WS_BORDER), SS_CENTER | WS_BORDER);
     EXPECT_EQ(styleOf(control("STATUS_LABEL")) & (SS_TYPEMASK | WS_BORDER), SS_LEFT);
