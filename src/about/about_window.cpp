@@ -1,6 +1,5 @@
 #include "about/about_window.h"
 
-#include "about/about_window_definition.h"
 #include "core/window_placement.h"
 
 namespace lwviz {
@@ -16,20 +15,20 @@ AboutWindow::AboutWindow(MainForm& mainForm, ProgramSettings& settings, Services
 
 void AboutWindow::ABOUT_BUTTON_Click() {
     // Modal: while the window is open the main window takes no input, so this is only a guard.
-    if (window_) {
+    if (form_) {
         return;
     }
-    window_ = std::make_unique<Window>(aboutWindowDefinition());
-    window_->control("OK_BUTTON").onClick = [this] { OK_BUTTON_Click(); };
-    window_->control("CREATOR_TEXTBOX").onDblClick = [this] { CREATOR_TEXTBOX_DblClick(); };
+    form_ = std::make_unique<AboutForm>();
+    form_->OK_BUTTON.onClick = [this] { OK_BUTTON_Click(); };
+    form_->CREATOR_TEXTBOX.onDblClick = [this] { CREATOR_TEXTBOX_DblClick(); };
     Form_Load();
 }
 
 void AboutWindow::Form_Load() {
-    Window& w = *window_;
-    settings_.restorePlace(w, "ABOUT", kAboutDefaultPlace);
-    keepUsable(w, screens_, kAboutDefaultPlace);
-    w.control("OUTPUT_REPORT_TEXTBOX").setText(mainReport_.text());
+    AboutForm& f = *form_;
+    settings_.restorePlace(f.window, "ABOUT", kAboutDefaultPlace);
+    keepUsable(f.window, screens_, kAboutDefaultPlace);
+    f.OUTPUT_REPORT_TEXTBOX.setText(mainReport_.text());
 }
 
 void AboutWindow::Form_Unload() { saveCorner(); }
@@ -40,21 +39,19 @@ void AboutWindow::OK_BUTTON_Click() {
     unload();
 }
 
-void AboutWindow::CREATOR_TEXTBOX_DblClick() {
-    window_->control("CREATOR_TEXTBOX").setCaption(kAuthorContact);
-}
+void AboutWindow::CREATOR_TEXTBOX_DblClick() { form_->CREATOR_TEXTBOX.setCaption(kAuthorContact); }
 
 void AboutWindow::saveCorner() {
-    settings_.saveSingle("ABOUT_Left", window_->left());
-    settings_.saveSingle("ABOUT_Top", window_->top());
+    settings_.saveSingle("ABOUT_Left", form_->window.left());
+    settings_.saveSingle("ABOUT_Top", form_->window.top());
 }
 
 void AboutWindow::unload() {
-    if (!window_) {
+    if (!form_) {
         return;
     }
     Form_Unload();
-    dispatcher_.retire(std::move(window_));
+    dispatcher_.retire(std::move(form_));
 }
 
 }  // namespace lwviz

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "about/about_form.h"
 #include "core/dispatcher.h"
 #include "core/services.h"
 #include "core/window.h"
@@ -36,7 +37,7 @@ public:
     void unload();
 
     // The open window, or nullptr when it is not loaded.
-    [[nodiscard]] Window* window() const noexcept { return window_.get(); }
+    [[nodiscard]] Window* window() const noexcept { return form_ ? &form_->window : nullptr; }
 
 private:
     void saveCorner();
@@ -45,7 +46,7 @@ private:
     ProgramSettings& settings_;
     ScreenLayout& screens_;
     Dispatcher& dispatcher_;
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<AboutForm> form_;
 };
 
 }  // namespace lwviz
