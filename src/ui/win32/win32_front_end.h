@@ -43,9 +43,9 @@ private:
     HINSTANCE instance_;
     int firstShow_ = SW_SHOWNORMAL;
     Application* app_ = nullptr;
-    HWND timerWindow_ = nullptr;                      // message-only window that receives WM_TIMER
-    unsigned armedMs_ = 0;                            // the period it is armed with; 0: none
-    bool timerWaking_ = false;                        // the program runs from its tick
+    HWND timerWindow_ = nullptr;  // message-only window that receives WM_TIMER
+    unsigned armedMs_ = 0;        // the period it is armed with; 0: none
+    bool timerWaking_ = false;    // the program runs from its tick
     ViewList<WindowView> views_;
     std::optional<int> exitStatus_;
 };
