@@ -18,6 +18,34 @@ Application::Application(Services& services)
       alwaysOnTop_(form_, services.windowManager, services.host),
       about_(form_, settings_, services, dispatcher_) {
     form_.window.setTimerObserver(&scheduler_);
+    scheduler_.setPacedGroup(uptime_.timers());
+    // A resize, a move or a new dpi that draws other cells: brought up to date before drawing.
+    form_.window.layout().drawnChanged = [this] {
+        if (handling_) {
+            paceEngine();
+        } else {
+            handle([this] { dispatcher_.dispatch([this] { paceEngine(); }); });
+        }
+    };
+}
+
+void Application::paceEngine() {
+    if (uptime_.workingCellsDrawn(form_.window.layout())) {
+        dispatcher_.runHeldRound();
+        scheduler_.pace(std::nullopt);
+        return;
+    }
+    const std::optional<std::uint64_t> change = uptime_.nextDisplayChange();
+    if (!change) {
+        scheduler_.pace(std::nullopt);
+        return;
+    }
+    // The display follows the tick counter, which counts time asleep; the scheduler's clock
+    // may not (CLOCK_MONOTONIC). Held, every event runs a round first, so the last sample is
+    // this moment's and the wait runs from now on both clocks: one that spans a suspend ends
+    // within a second of the resume, and that round samples the new count.
+    const std::int64_t wait = static_cast<std::int64_t>(*change - uptime_.lastSample());
+    scheduler_.pace(services_.clock.nowMs() + wait);
 }
 
 template <typename Event>
@@ -169,6 +197,7 @@ void Application::pump() {
             host.place(*window);
         }
     }
+    paceEngine();
     const std::optional<std::int64_t> due = scheduler_.nextDueMs();
     host.wakeAfter(
         due ? std::optional<std::int64_t>(std::max<std::int64_t>(0, *due - services_.clock.nowMs()))

@@ -74,6 +74,9 @@ private:
     void handle(Event&& event);
     // Windows shown and gone, changed properties drawn, the timer armed, the end told.
     void pump();
+    // Paces the engine: on its 15 ms beat while its working cells are drawn, else held until
+    // its display next changes. Turning visible, the held round runs first.
+    void paceEngine();
     // Unloads the main window: its settings are saved and the program ends with status 0.
     void unloadMainWindow();
     // While the About window is open it takes all input and the main window none.

@@ -7,6 +7,10 @@ void Dispatcher::fireDueTimers() {
     scheduler_.fireDue([this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
 }
 
+void Dispatcher::runHeldRound() {
+    scheduler_.fireHeldRound([this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
+}
+
 void Dispatcher::endProgram(int status) {
     if (exitStatus_) {
         return;

@@ -33,12 +33,18 @@ public:
         }
     }
 
-    // One input from the user, as one event. What earlier inputs retired is freed first.
+    // One input from the user, as one event, after a held round. What earlier inputs retired is
+    // freed first.
     template <typename Handler>
     void input(Handler&& handler) {
         retired_.clear();
+        runHeldRound();
         dispatch(std::forward<Handler>(handler));
     }
+
+    // The paced group's round, now, while the scheduler holds it: what comes next reads cells
+    // computed from a sample of this moment.
+    void runHeldRound();
 
     // A wake-up: fires every timer that is due now, each tick as its own event.
     void fireDueTimers();

@@ -10,26 +10,47 @@ void Scheduler::timerChanged(Control& timer) {
         return;
     }
     const std::int64_t period = std::max(timer.interval(), kMinimumIntervalMs);
-    armed_.push_back(Armed{&timer, clock_.nowMs() + period, period, nextArming_++});
+    const bool paced =
+        std::find(pacedGroup_.begin(), pacedGroup_.end(), &timer) != pacedGroup_.end();
+    armed_.push_back(Armed{&timer, clock_.nowMs() + period, period, nextArming_++, paced});
 }
 
 std::optional<std::int64_t> Scheduler::nextDueMs() const {
     if (armed_.empty()) {
         return std::nullopt;
     }
-    return std::min_element(armed_.begin(), armed_.end(),
-                            [](const Armed& a, const Armed& b) { return a.dueMs < b.dueMs; })
-        ->dueMs;
+    std::int64_t earliest = kNever;
+    for (const Armed& armed : armed_) {
+        earliest = std::min(earliest, dueOf(armed));
+    }
+    return earliest;
+}
+
+bool Scheduler::otherDue(std::int64_t now) const noexcept {
+    return std::any_of(armed_.begin(), armed_.end(),
+                       [&](const Armed& armed) { return !armed.paced && armed.dueMs <= now; });
+}
+
+Scheduler::Armed* Scheduler::heldFrom(std::uint64_t arming) {
+    Armed* first = nullptr;
+    for (Armed& armed : armed_) {
+        if (heldNow(armed) && armed.arming >= arming &&
+            (first == nullptr || armed.arming < first->arming)) {
+            first = &armed;
+        }
+    }
+    return first;
 }
 
 Scheduler::Armed* Scheduler::earliestDue(std::int64_t now) {
     Armed* earliest = nullptr;
     for (Armed& armed : armed_) {
-        if (armed.dueMs > now) {
+        const std::int64_t due = dueOf(armed);
+        if (due > now) {
             continue;
         }
-        if (earliest == nullptr || armed.dueMs < earliest->dueMs ||
-            (armed.dueMs == earliest->dueMs && armed.arming < earliest->arming)) {
+        if (earliest == nullptr || due < dueOf(*earliest) ||
+            (due == dueOf(*earliest) && armed.arming < earliest->arming)) {
             earliest = &armed;
         }
     }
@@ -37,6 +58,7 @@ Scheduler::Armed* Scheduler::earliestDue(std::int64_t now) {
 }
 
 void Scheduler::advancePast(Armed& armed, std::int64_t now) noexcept {
+    armed.ticked = true;
     // Keep the timer on its own beat, but never owe it more than one tick.
     armed.dueMs += armed.periodMs;
     if (armed.dueMs <= now) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,11 @@ namespace lwviz {
 // wake-up fire in the order in which they were armed, so a group switched on together always
 // runs in its switching order. The front-end needs a single toolkit timer: it sleeps until
 // nextDueMs() and then calls fireDue().
+//
+// One group of timers can be paced: while held, a group that has ticked once waits for the
+// moment given to pace() instead of its own beat, and runs as one round at that moment or just
+// before any other timer ticks (the program runs it before any input, too). Rounds whose result
+// nobody can see are not run; nothing that reads the group's output sees it staler.
 class Scheduler final : public TimerObserver {
 public:
     // Shorter intervals are raised to this: about the default timer resolution of Windows and
@@ -25,6 +31,33 @@ public:
 
     void timerChanged(Control& timer) override;
 
+    // The timers that pace() holds, in any order.
+    void setPacedGroup(std::vector<const Control*> group) { pacedGroup_ = std::move(group); }
+    // Holds the paced group until that moment on the clock; nothing: the group runs on its beat.
+    void pace(std::optional<std::int64_t> untilMs) noexcept {
+        held_ = untilMs.has_value();
+        heldUntilMs_ = untilMs.value_or(0);
+    }
+    [[nodiscard]] bool held() const noexcept { return held_; }
+
+    // While held, fires the paced group now as one round in its arming order, each tick
+    // through `fire`; the group then waits for the next pace().
+    template <typename Fire>
+    void fireHeldRound(Fire&& fire) {
+        if (!held_) {
+            return;
+        }
+        heldUntilMs_ = kNever;
+        const std::int64_t now = clock_.nowMs();
+        std::uint64_t from = 0;
+        while (Armed* next = heldFrom(from)) {
+            from = next->arming + 1;
+            Control& timer = *next->timer;
+            advancePast(*next, now);
+            fire(timer);
+        }
+    }
+
     // When the earliest armed timer falls due, on the clock's scale; nothing when none is armed.
     [[nodiscard]] std::optional<std::int64_t> nextDueMs() const;
 
@@ -34,8 +67,15 @@ public:
     template <typename Fire>
     void fireDue(Fire&& fire) {
         const std::int64_t now = clock_.nowMs();
+        if (held_ && (heldUntilMs_ <= now || otherDue(now))) {
+            fireHeldRound(fire);
+        }
         while (Armed* next = earliestDue(now)) {
             Control& timer = *next->timer;
+            if (next->paced && !next->ticked) {
+                // A group just switched on: its first round paces it afresh.
+                heldUntilMs_ = kNever;
+            }
             advancePast(*next, now);
             fire(timer);
         }
@@ -53,14 +93,29 @@ private:
         std::int64_t dueMs;
         std::int64_t periodMs;
         std::uint64_t arming;  // order of arming, for ties
+        bool paced;
+        bool ticked = false;
     };
+    static constexpr std::int64_t kNever = INT64_MAX;
 
+    [[nodiscard]] bool heldNow(const Armed& armed) const noexcept {
+        return held_ && armed.paced && armed.ticked;
+    }
+    [[nodiscard]] std::int64_t dueOf(const Armed& armed) const noexcept {
+        return heldNow(armed) ? heldUntilMs_ : armed.dueMs;
+    }
+    [[nodiscard]] bool otherDue(std::int64_t now) const noexcept;
+    // The held timer armed first from that arming on.
+    Armed* heldFrom(std::uint64_t arming);
     Armed* earliestDue(std::int64_t now);
     static void advancePast(Armed& armed, std::int64_t now) noexcept;
 
     MonotonicClock& clock_;
     std::vector<Armed> armed_;
     std::uint64_t nextArming_ = 0;
+    std::vector<const Control*> pacedGroup_;
+    bool held_ = false;
+    std::int64_t heldUntilMs_ = 0;
 };
 
 }  // namespace lwviz

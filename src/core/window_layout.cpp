@@ -40,6 +40,9 @@ bool WindowLayout::fit(int clientWidth, int clientHeight, unsigned dpi) {
     std::stable_sort(tabChain_.begin(), tabChain_.end(), [](const Control* a, const Control* b) {
         return a->definition().tabIndex < b->definition().tabIndex;
     });
+    if (drawnChanged) {
+        drawnChanged();
+    }
     return true;
 }
 

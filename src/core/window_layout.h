@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/control.h"
@@ -17,7 +18,7 @@ public:
     explicit WindowLayout(Window& window) : window_(window) {}
 
     // Fits the layout to a client area of that many pixels at that dpi. True when the set of
-    // drawn controls changed.
+    // drawn controls changed; drawnChanged then runs first, before the front-end draws.
     bool fit(int clientWidth, int clientHeight, unsigned dpi);
     [[nodiscard]] unsigned dpi() const noexcept { return dpi_; }
 
@@ -35,6 +36,8 @@ public:
 
     // Text boxes, buttons and tick boxes take the focus; labels and lines lie under them.
     [[nodiscard]] static bool takesFocus(const Control& control) noexcept;
+
+    std::function<void()> drawnChanged;
 
 private:
     Window& window_;

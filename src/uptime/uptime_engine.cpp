@@ -7,6 +7,7 @@
 
 #include "core/conversions.h"
 #include "core/runtime_failure.h"
+#include "core/window_layout.h"
 #include "uptime/whole_count.h"
 
 namespace lwviz {
@@ -68,6 +69,7 @@ void UptimeEngine::UPTIME_TIMER_Timer() {
     const std::uint64_t ticks = std::min<std::uint64_t>(
         tickCounter_.milliseconds(),
         static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()));
+    lastSample_ = ticks;
     writeWhole(form_.START_TB, static_cast<std::int64_t>(ticks));
 
     for (const UnitTotal& unit : units_) {
@@ -118,6 +120,37 @@ void UptimeEngine::LW_DISPLAY_UPDATE_TIMER_Timer() {
         .append(form_.SECONDS_DIFFERENCE_ROUNDED_TB.text())
         .append("s");
     form_.LW_UPTIME_DISPLAY_TEXTBOX.setText(scratch_);
+}
+
+std::vector<const Control*> UptimeEngine::timers() const {
+    return {&form_.UPTIME_TIMER,        &form_.DAY_UPTIME_TIMER,   &form_.HOUR_UPTIME_TIMER,
+            &form_.MINUTE_UPTIME_TIMER, &form_.SECOND_UPTIME_TIMER, &form_.LW_DISPLAY_UPDATE_TIMER};
+}
+
+bool UptimeEngine::workingCellsDrawn(const WindowLayout& layout) const {
+    const std::array<const Control*, 17> cells{
+        &form_.START_TB,           &form_.DAYS_MIRROR_TB,
+        &form_.DAYS_ROUNDED_TB,    &form_.HOURS_24_TB,
+        &form_.HOURS_FULL,         &form_.HOURS_LEFT_TB,
+        &form_.HOURS_ROUNDED_TB,   &form_.MINS_60_TB,
+        &form_.MINUTES_LEFT_X_60_TB, &form_.MINUTES_ROUNDED_X_60_TB,
+        &form_.MINUTES_DIFFERENCE_LEFT_TB, &form_.MINUTES_DIFFERENCE_ROUNDED_TB,
+        &form_.SECS_60_TB,         &form_.SECONDS_LEFT_TB,
+        &form_.SECONDS_ROUNDED_TB, &form_.SECONDS_DIFFERENCE_TB,
+        &form_.SECONDS_DIFFERENCE_ROUNDED_TB};
+    const auto drawn = [&layout](const Control* cell) { return layout.drawn(*cell); };
+    return std::any_of(cells.begin(), cells.end(), drawn) ||
+           std::any_of(units_.begin(), units_.end(), [&](const UnitTotal& unit) {
+               return drawn(unit.total) || drawn(unit.divisor);
+           });
+}
+
+std::optional<std::uint64_t> UptimeEngine::nextDisplayChange() const {
+    if (!lastSample_) {
+        return std::nullopt;
+    }
+    constexpr std::uint64_t kSecond = 1000;
+    return (*lastSample_ / kSecond + 1) * kSecond;
 }
 
 std::int32_t UptimeEngine::subdivide(const Control& factor, const Control& fractionAbove,

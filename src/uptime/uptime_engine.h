@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,16 @@ public:
     // The uptime line.
     void LW_DISPLAY_UPDATE_TIMER_Timer();
 
+    // The six timers, in their switching order.
+    [[nodiscard]] std::vector<const Control*> timers() const;
+    // Whether a cell the engine reads or writes, other than the uptime line, is drawn: then
+    // every round can be seen.
+    [[nodiscard]] bool workingCellsDrawn(const WindowLayout& layout) const;
+    // When the uptime line next changes, on the tick counter's scale: the whole second after the
+    // last sample. Nothing before the first sample.
+    [[nodiscard]] std::optional<std::uint64_t> nextDisplayChange() const;
+    [[nodiscard]] std::uint64_t lastSample() const noexcept { return lastSample_.value_or(0); }
+
 private:
     // A unit total and the cell holding its divisor.
     struct UnitTotal {
@@ -64,6 +75,7 @@ private:
         double value = 0;  // what an empty text reads as
     };
     std::vector<Reading> readings_;
+    std::optional<std::uint64_t> lastSample_;
 };
 
 }  // namespace lwviz

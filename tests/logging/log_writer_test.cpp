@@ -51,12 +51,12 @@ protected:
 };
 
 TEST_F(LogWriterTest, EntryIsNineCrLfLinesInTheBoxAndTheFile) {
-    // Up 1 d 2 h 3 min 4 s at the start: the engine's last sample before the entry, 10995 ms
-    // later, is 14.995 s into the minute.
+    // Up 1 d 2 h 3 min 4 s at the start: the entry, 11 s later, holds the uptime of its own
+    // moment, sampled by the round that runs just before the log timer's tick.
     h().platform.clock.bootOffsetMs = ((26ULL * 60 + 3) * 60 + 4) * 1000;
     startWith(false, false);
     const std::string upTime = runManualCycleToTheEntry();
-    EXPECT_EQ(upTime, "1d, 2h, 3m, 14s");
+    EXPECT_EQ(upTime, "1d, 2h, 3m, 15s");
 
     const std::string expected = entry("- 07/12/2026 - 10:11:12 -", "TESTPC", upTime);
     EXPECT_EQ(h().text("DATE_TIME_TEXTBOX"), "- 07/12/2026 - 10:11:12 -");

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <cstddef>
 
 #include "core/runtime_failure.h"
 #include "core/scheduler.h"
+#include "core/twips.h"
 #include "engine_fixture.h"
 #include "support/harness.h"
 
@@ -19,36 +21,81 @@ void StartWithAutoStart(Harness& h) {
     ASSERT_TRUE(h.control("UPTIME_TIMER").enabled());
 }
 
-// Minutes of virtual time across a day boundary. At every wake-up of the engine the line is
-// the exact breakdown of that wake-up's tick count: the six timers ran in their switching
-// order on one sample, so not even the first round after the boundary lags behind.
-TEST(UptimeRun, EveryLineIsExactAndFromTheWakeUpsOwnSample) {
-    Harness h;
-    h.platform.clock.bootOffsetMs = kDay - 90 * kSecond;
-    StartWithAutoStart(h);
+// Fits the main window's layout to a client area as a front-end does.
+void Fit(Harness& h, int width, int height) {
+    static_cast<void>(h.app().mainWindow().layout().fit(width, height, kStandardDpi));
+}
 
-    const std::int64_t end = 4 * 60'000LL;
-    int engineWakeUps = 0;
+// A minute across a day boundary with only the uptime line drawn. The engine runs at each
+// displayed second and before every other event, nothing in between: at each whole second the
+// line is that second's, and a click or a log entry at any other moment reads cells sampled at
+// that very moment.
+TEST(UptimeRun, HeldToTheDisplayedSecondsAndToEveryOtherEvent) {
+    Harness h;
+    h.platform.clock.bootOffsetMs = kDay - 30 * kSecond + 437;
+    StartWithAutoStart(h);
+    Fit(h, 290, 134);
+
+    const std::int64_t end = 60'000;
+    int rounds = 0;
+    int others = 0;
+    bool clicked = false;
     bool sawMidnight = false;
+    std::size_t writes = 0;
     while (!h.app().ended()) {
         const std::optional<std::int64_t> due = h.app().nextDueMs();
         if (!due || *due > end) {
             break;
         }
-        h.runUntil(*due);  // exactly one wake-up
-        if (*due % Scheduler::kMinimumIntervalMs != 0) {
-            continue;  // not an engine beat
+        if (!clicked && *due > 12'345) {
+            h.runUntil(12'345);
+            h.click("LW_UPTIME_DISPLAY_TEXTBOX");
+            clicked = true;
+            ++others;
+            ASSERT_EQ(h.text("START_TB"), std::to_string(h.platform.clock.milliseconds()));
+            continue;
         }
-        ++engineWakeUps;
+        const std::string sample = h.text("START_TB");
+        h.runUntil(*due);  // exactly one wake-up
         const std::uint64_t ticks = h.platform.clock.milliseconds();
+        if (h.text("START_TB") == sample) {
+            continue;
+        }
+        ++rounds;
         ASSERT_EQ(h.text("START_TB"), std::to_string(ticks)) << *due;
         ASSERT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), ExactLine(ticks)) << *due;
+        if (ticks % kSecond != 0) {
+            ++others;  // another timer's tick
+        }
+        if (h.platform.logFile.writes.size() != writes) {
+            writes = h.platform.logFile.writes.size();
+            EXPECT_NE(h.platform.logFile.files.begin()->second.find(
+                          "Current UpTime = " + ExactLine(ticks) + "\r\n"),
+                      std::string::npos);
+        }
         sawMidnight = sawMidnight || ticks == kDay;
     }
-    EXPECT_EQ(engineWakeUps, end / Scheduler::kMinimumIntervalMs);
+    EXPECT_GE(writes, 1U);
+    EXPECT_LE(rounds, 2 * 60 + others);
+    EXPECT_GE(rounds, 60);
     EXPECT_TRUE(sawMidnight);
-    EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "1d, 0h, 2m, 30s");
+    EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "1d, 0h, 0m, 30s");
     EXPECT_TRUE(h.platform.failures.reported.empty());
+}
+
+// With the working area drawn every round can be seen: one each 15 ms, as it always was.
+TEST(UptimeRun, EveryBeatWhileTheWorkingAreaIsDrawn) {
+    Harness h;
+    StartWithAutoStart(h);
+    Fit(h, 2000, 2000);
+    h.runUntil(15);
+    int rounds = 0;
+    for (std::int64_t beat = 30; beat <= 3'000; beat += Scheduler::kMinimumIntervalMs) {
+        const std::string sample = h.text("START_TB");
+        h.runUntil(beat);
+        rounds += h.text("START_TB") != sample ? 1 : 0;
+    }
+    EXPECT_EQ(rounds, 3'000 / Scheduler::kMinimumIntervalMs - 1);
 }
 
 // An edited divisor that reads as 0 ends the program through the failure path: reported,
