@@ -44,7 +44,7 @@ void Application::paceEngine() {
     // may not (CLOCK_MONOTONIC). Held, every event runs a round first, so the last sample is
     // this moment's and the wait runs from now on both clocks: one that spans a suspend ends
     // within a second of the resume, and that round samples the new count.
-    const std::int64_t wait = static_cast<std::int64_t>(*change - uptime_.lastSample());
+    const auto wait = static_cast<std::int64_t>(*change - uptime_.lastSample());
     scheduler_.pace(services_.clock.nowMs() + wait);
 }
 

@@ -8,7 +8,8 @@ void Dispatcher::fireDueTimers() {
 }
 
 void Dispatcher::runHeldRound() {
-    scheduler_.fireHeldRound([this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
+    scheduler_.fireHeldRound(
+        [this](Control& timer) { dispatch([&timer] { timer.raiseTimer(); }); });
 }
 
 void Dispatcher::endProgram(int status) {

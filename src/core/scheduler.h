@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/ports.h"

@@ -123,21 +123,28 @@ void UptimeEngine::LW_DISPLAY_UPDATE_TIMER_Timer() {
 }
 
 std::vector<const Control*> UptimeEngine::timers() const {
-    return {&form_.UPTIME_TIMER,        &form_.DAY_UPTIME_TIMER,   &form_.HOUR_UPTIME_TIMER,
+    return {&form_.UPTIME_TIMER,        &form_.DAY_UPTIME_TIMER,    &form_.HOUR_UPTIME_TIMER,
             &form_.MINUTE_UPTIME_TIMER, &form_.SECOND_UPTIME_TIMER, &form_.LW_DISPLAY_UPDATE_TIMER};
 }
 
 bool UptimeEngine::workingCellsDrawn(const WindowLayout& layout) const {
-    const std::array<const Control*, 17> cells{
-        &form_.START_TB,           &form_.DAYS_MIRROR_TB,
-        &form_.DAYS_ROUNDED_TB,    &form_.HOURS_24_TB,
-        &form_.HOURS_FULL,         &form_.HOURS_LEFT_TB,
-        &form_.HOURS_ROUNDED_TB,   &form_.MINS_60_TB,
-        &form_.MINUTES_LEFT_X_60_TB, &form_.MINUTES_ROUNDED_X_60_TB,
-        &form_.MINUTES_DIFFERENCE_LEFT_TB, &form_.MINUTES_DIFFERENCE_ROUNDED_TB,
-        &form_.SECS_60_TB,         &form_.SECONDS_LEFT_TB,
-        &form_.SECONDS_ROUNDED_TB, &form_.SECONDS_DIFFERENCE_TB,
-        &form_.SECONDS_DIFFERENCE_ROUNDED_TB};
+    const std::array<const Control*, 17> cells{&form_.START_TB,
+                                               &form_.DAYS_MIRROR_TB,
+                                               &form_.DAYS_ROUNDED_TB,
+                                               &form_.HOURS_24_TB,
+                                               &form_.HOURS_FULL,
+                                               &form_.HOURS_LEFT_TB,
+                                               &form_.HOURS_ROUNDED_TB,
+                                               &form_.MINS_60_TB,
+                                               &form_.MINUTES_LEFT_X_60_TB,
+                                               &form_.MINUTES_ROUNDED_X_60_TB,
+                                               &form_.MINUTES_DIFFERENCE_LEFT_TB,
+                                               &form_.MINUTES_DIFFERENCE_ROUNDED_TB,
+                                               &form_.SECS_60_TB,
+                                               &form_.SECONDS_LEFT_TB,
+                                               &form_.SECONDS_ROUNDED_TB,
+                                               &form_.SECONDS_DIFFERENCE_TB,
+                                               &form_.SECONDS_DIFFERENCE_ROUNDED_TB};
     const auto drawn = [&layout](const Control* cell) { return layout.drawn(*cell); };
     return std::any_of(cells.begin(), cells.end(), drawn) ||
            std::any_of(units_.begin(), units_.end(), [&](const UnitTotal& unit) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <cstddef>
 
 #include "core/runtime_failure.h"
 #include "core/scheduler.h"
