@@ -189,15 +189,20 @@ HWND WindowView::controlHandle(std::string_view name) const {
 // outer corner lies on the window's place.
 void WindowView::place() {
     placing_ = true;
+    const SIZE outer = outerSize();
+    SetWindowPos(hwnd_, nullptr, twipsToPixels(model_.left(), dpi_),
+                 twipsToPixels(model_.top(), dpi_), outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+    syncControls();
+}
+
+SIZE WindowView::outerSize() const {
     const PixelRect client = clientArea(model_, dpi_);
     RECT outer{0, 0, client.width(), client.height()};
     AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
-    SetWindowPos(hwnd_, nullptr, twipsToPixels(model_.left(), dpi_),
-                 twipsToPixels(model_.top(), dpi_), outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    placing_ = false;
-    syncControls();
+    return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 void WindowView::syncControls() {
@@ -490,9 +495,11 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             dropFonts();
+            // The system's corner, but the design's client area at the new dpi: the suggested
+            // size scales the old frame, which is not the frame drawn at the new dpi.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+            const SIZE outer = outerSize();
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             syncControls();
             for (const Control& control : model_.controls()) {

@@ -40,6 +40,7 @@ public:
     void apply(const Control& control, std::uint8_t changes);
     // Takes the model's geometry again and draws what the layout then draws.
     void place();
+    [[nodiscard]] SIZE outerSize() const;  // the frame this dpi draws around the design's client
 
     // The native control drawing the named control, or null while it has none.
     [[nodiscard]] HWND controlHandle(std::string_view name) const;

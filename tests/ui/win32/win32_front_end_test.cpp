@@ -125,6 +125,17 @@ TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
     GetClientRect(main(), &client);
     EXPECT_EQ(client.right, twipsToPixels(4380 - 90, dpi));
     EXPECT_EQ(client.bottom, twipsToPixels(2325 - 375, dpi));
+    // Moved to a screen of twice the dpi: the system's corner, the design's client area there,
+    // whatever size the system suggests.
+    RECT suggested{300, 200, 300 + 2 * (outer.right - outer.left) + 7, 200 + 5};
+    SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(main(), &outer);
+    GetClientRect(main(), &client);
+    EXPECT_EQ(std::pair(outer.left, outer.top), std::pair(300L, 200L));
+    EXPECT_EQ(std::pair(client.right, client.bottom),
+              std::pair(LONG{twipsToPixels(4380 - 90, 2 * dpi)},
+                        LONG{twipsToPixels(2325 - 375, 2 * dpi)}));
 
     // The display's colours follow the model: green on red at rest, on black once started.
     EXPECT_EQ(coloursOf(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),
