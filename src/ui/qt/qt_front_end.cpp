@@ -48,30 +48,14 @@ int QtFrontEnd::run(Application& app) {
     return *exitStatus_;
 }
 
-WindowView* QtFrontEnd::view(const Window& window) const { return views_.find(window); }
-
 void QtFrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
     views_.add(window, std::make_unique<WindowView>(window, *app_, ownerView)).present();
 }
 
-void QtFrontEnd::apply(Control& control, std::uint8_t changes) {
-    if (WindowView* shown = view(control.window())) {
-        shown->apply(control, changes);
-    }
-}
-
-void QtFrontEnd::place(Window& window) {
-    if (WindowView* shown = view(window)) {
-        shown->place();
-    }
-}
-
-void QtFrontEnd::unloaded(Window& window) {
-    views_.retire(window, *app_, [](WindowView& view) {
-        view.detach();
-        view.hide();
-    });
+void QtFrontEnd::takeDown(WindowView& view) {
+    view.detach();
+    view.hide();
 }
 
 void QtFrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/application.h"
-#include "app/view_list.h"
+#include "app/view_host.h"
 #include "ui/qt/window_view.h"
 
 namespace lwviz::qt {
@@ -15,7 +15,7 @@ void prepareApplication();
 
 // The program's windows in Qt: a view per window the program shows, its changes drawn, and
 // one timer that wakes the program when its next timer falls due.
-class QtFrontEnd final : public WindowHost {
+class QtFrontEnd final : public ViewHost<WindowView> {
 public:
     QtFrontEnd();
     QtFrontEnd(const QtFrontEnd&) = delete;
@@ -29,22 +29,15 @@ public:
     // Starts the program without entering the event loop (the tests run their own).
     void open(Application& app);
 
-    // The view of a window while it is on the screen.
-    [[nodiscard]] WindowView* view(const Window& window) const;
-
     void show(Window& window, Window* owner) override;
-    void apply(Control& control, std::uint8_t changes) override;
-    void place(Window& window) override;
-    void unloaded(Window& window) override;
     void wakeAfter(std::optional<std::int64_t> milliseconds) override;
     void end(int status) override;
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
 private:
-    Application* app_ = nullptr;
+    void takeDown(WindowView& view) override;
+
     QTimer timer_;
-    ViewList<WindowView> views_;
-    std::optional<int> exitStatus_;
 };
 
 }  // namespace lwviz::qt

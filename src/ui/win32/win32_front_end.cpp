@@ -64,8 +64,6 @@ LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-WindowView* Win32FrontEnd::view(const Window& window) const { return views_.find(window); }
-
 void Win32FrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
     HWND ownerHandle = ownerView != nullptr ? ownerView->handle() : nullptr;
@@ -79,26 +77,12 @@ void Win32FrontEnd::show(Window& window, Window* owner) {
     shown.show(owner == nullptr ? firstShow_ : SW_SHOWNORMAL);
 }
 
-void Win32FrontEnd::apply(Control& control, std::uint8_t changes) {
-    if (WindowView* shown = view(control.window())) {
-        shown->apply(control, changes);
+void Win32FrontEnd::takeDown(WindowView& view) {
+    // The owner first takes input again, so it, not another program, becomes active.
+    if (view.owner() != nullptr) {
+        EnableWindow(view.owner(), TRUE);
     }
-}
-
-void Win32FrontEnd::place(Window& window) {
-    if (WindowView* shown = view(window)) {
-        shown->place();
-    }
-}
-
-void Win32FrontEnd::unloaded(Window& window) {
-    views_.retire(window, *app_, [](WindowView& view) {
-        // The owner first takes input again, so it, not another program, becomes active.
-        if (view.owner() != nullptr) {
-            EnableWindow(view.owner(), TRUE);
-        }
-        view.destroy();
-    });
+    view.destroy();
 }
 
 // The window timer repeats by itself: right after its tick, a wait of the period it already

@@ -5,14 +5,14 @@
 #include <optional>
 
 #include "app/application.h"
-#include "app/view_list.h"
+#include "app/view_host.h"
 #include "ui/win32/window_view.h"
 
 namespace lwviz::win32 {
 
 // The program's windows on Win32: a view per window the program shows, its changes drawn, and
 // one SetTimer that wakes the program when its next timer falls due.
-class Win32FrontEnd final : public WindowHost {
+class Win32FrontEnd final : public ViewHost<WindowView> {
 public:
     explicit Win32FrontEnd(HINSTANCE instance);
     Win32FrontEnd(const Win32FrontEnd&) = delete;
@@ -26,28 +26,20 @@ public:
     // The message loop until the program ends; returns its exit status.
     int run();
 
-    // The view of a window while it is on the screen.
-    [[nodiscard]] WindowView* view(const Window& window) const;
-
     void show(Window& window, Window* owner) override;
-    void apply(Control& control, std::uint8_t changes) override;
-    void place(Window& window) override;
-    void unloaded(Window& window) override;
     void wakeAfter(std::optional<std::int64_t> milliseconds) override;
     void end(int status) override;
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
 private:
     static LRESULT CALLBACK timerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void takeDown(WindowView& view) override;
 
     HINSTANCE instance_;
     int firstShow_ = SW_SHOWNORMAL;
-    Application* app_ = nullptr;
     HWND timerWindow_ = nullptr;  // message-only window that receives WM_TIMER
     unsigned armedMs_ = 0;        // the period it is armed with; 0: none
     bool timerWaking_ = false;    // the program runs from its tick
-    ViewList<WindowView> views_;
-    std::optional<int> exitStatus_;
 };
 
 }  // namespace lwviz::win32
