@@ -5,6 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <utility>
 
 namespace lwviz::qt {
 
@@ -17,8 +18,32 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextWordWrap, text());
 }
 
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();  // the release then comes here
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+// A click is a press and a release on the label, as a button takes it.
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (std::exchange(doubled_, false)) {
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick) {
+        onClick();
+        event->accept();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
 void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onDoubleClick) {
+        doubled_ = true;
         onDoubleClick();
         event->accept();
         return;

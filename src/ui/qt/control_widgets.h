@@ -14,15 +14,22 @@ namespace lwviz::qt {
 
 // A label draws its caption from the top of its box, wrapped at word breaks, as the design
 // lays it out (QLabel's own layout sets single lines a few pixels lower, which clips them in
-// the 17-pixel boxes), and reports double-clicks.
+// the 17-pixel boxes), and reports clicks and double-clicks: what a click on a label does is
+// the program's to decide.
 class LabelWidget final : public QLabel {
 public:
     using QLabel::QLabel;
+    std::function<void()> onClick;
     std::function<void()> onDoubleClick;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool doubled_ = false;  // the release that ends a double-click is not a click of its own
 };
 
 // A click or the space bar asks the model; the box shows only what the model then holds, so

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
+#include <string_view>
 
 #include "core/control.h"
 #include "core/twips.h"
@@ -14,6 +16,10 @@ namespace lwviz::qt {
 
 [[nodiscard]] inline QRect toQRect(const PixelRect& r) {
     return {r.left, r.top, r.width(), r.height()};
+}
+
+[[nodiscard]] inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // 0x00BBGGRR as a QColor.

@@ -1,20 +1,11 @@
 #include "ui/qt/window_view.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMoveEvent>
-#include <QPalette>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTextDocument>
 #include <QWindow>
-#include <algorithm>
 
-#include "core/text_fit.h"
 #include "core/window_placement.h"
-#include "ui/qt/control_widgets.h"
 #include "ui/qt/lw_icon.h"
 #include "ui/qt/model_to_qt.h"
 
@@ -46,46 +37,6 @@ Qt::WindowFlags flagsFor(const WindowStyle& style, bool dialog) {
         flags |= Qt::WindowMaximizeButtonHint;
     }
     return flags;
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void setColours(QWidget* widget, Colour colour, std::initializer_list<QPalette::ColorRole> roles) {
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : roles) {
-        palette.setColor(role, toQColor(colour));
-    }
-    widget->setPalette(palette);
-}
-
-Qt::Alignment alignmentOf(const ControlDefinition& definition, Qt::Alignment vertical) {
-    return (definition.alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) |
-           vertical;
-}
-
-// Pixels between a multi-line box's frame and its text.
-constexpr int kReportMargin = 2;
-
-// A multi-line box shows its whole text: its lines are never wrapped nor cut off at the bottom,
-// whatever the fonts installed here or the text's length (a long computer name).
-void fitText(QPlainTextEdit& box, const Font& design) {
-    const QStringList lines = box.toPlainText().split(QLatin1Char('\n'));
-    const QRect room =
-        box.contentsRect().adjusted(kReportMargin, kReportMargin, -kReportMargin, -kReportMargin);
-    const auto sized = [&design](double points) {
-        return toQFont(Font{design.face, points, design.bold});
-    };
-    // One pixel less: the text layout keeps room for the cursor.
-    const double points = pointsToFitLines(
-        design.points, {room.width() - 1, room.height()}, static_cast<std::size_t>(lines.size()),
-        [&](double candidate, std::size_t line) {
-            const QFontMetrics metrics(sized(candidate));
-            return TextExtent{metrics.horizontalAdvance(lines[static_cast<qsizetype>(line)]),
-                              metrics.lineSpacing()};
-        });
-    box.setFont(sized(points));
 }
 
 }  // namespace
@@ -123,7 +74,7 @@ void WindowView::present() {
 
 void WindowView::apply(const Control& control, unsigned changes) {
     if (QWidget* widget = widgets_[control.index()]) {
-        render(control, widget, changes);
+        renderControl(control, *widget, changes);
     }
 }
 
@@ -246,7 +197,7 @@ void WindowView::syncWidgets() {
     for (Control& control : window_.controls()) {
         QWidget*& widget = widgets_[control.index()];
         if (layout.drawn(control) && widget == nullptr) {
-            widget = createWidget(control);
+            widget = createControlWidget(control, *this, *this);
         } else if (!layout.drawn(control) && widget != nullptr) {
             delete widget;
             widget = nullptr;
@@ -262,123 +213,16 @@ void WindowView::syncWidgets() {
     }
 }
 
-QWidget* WindowView::createWidget(Control& control) {
-    const ControlDefinition& definition = control.definition();
-    const PixelRect bounds = pixelBounds(control, kStandardDpi);
-    QWidget* widget = nullptr;
-    switch (control.kind()) {
-        case ControlKind::Label: {
-            auto* label = new LabelWidget(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(alignmentOf(definition, Qt::AlignTop));
-            if (definition.border == Border::FixedSingle) {
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setLineWidth(1);
-            }
-            label->onDoubleClick = [this, &control] {
-                forward([&] { app_.doubleClick(control); });
-            };
-            widget = label;
-            break;
-        }
-        case ControlKind::TextBox:
-            if (definition.multiLine) {
-                auto* box = new QPlainTextEdit(this);
-                box->setReadOnly(true);
-                box->document()->setDocumentMargin(kReportMargin);
-                box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                box->setTabChangesFocus(true);
-                widget = box;
-            } else {
-                auto* box = new QLineEdit(this);
-                box->setReadOnly(definition.readOnly);
-                box->setAlignment(alignmentOf(definition, Qt::AlignVCenter));
-                connect(box, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
-                    forward([&] { app_.typed(control, text.toStdString()); });
-                });
-                widget = box;
-            }
-            break;
-        case ControlKind::CommandButton: {
-            auto* button = new QPushButton(this);
-            button->setAutoDefault(true);
-            button->setDefault(definition.role == ButtonRole::Default);
-            connect(button, &QPushButton::clicked, this,
-                    [this, &control] { forward([&] { app_.click(control); }); });
-            widget = button;
-            break;
-        }
-        case ControlKind::TickBox: {
-            auto* box = new TickBoxWidget(this);
-            connect(box, &QCheckBox::clicked, this,
-                    [this, &control] { forward([&] { app_.click(control); }); });
-            widget = box;
-            break;
-        }
-        case ControlKind::Line: {
-            const LinePoints& line = definition.line;
-            const QPoint from(twipsToPixels(line.x1, kStandardDpi) - bounds.left,
-                              twipsToPixels(line.y1, kStandardDpi) - bounds.top);
-            const QPoint to(twipsToPixels(line.x2, kStandardDpi) - bounds.left,
-                            twipsToPixels(line.y2, kStandardDpi) - bounds.top);
-            widget = new LineWidget(QLine(from, to), this);
-            break;
-        }
-        case ControlKind::Timer:
-            return nullptr;
-    }
-    if (definition.font) {
-        widget->setFont(toQFont(*definition.font));
-    }
-    if (definition.foreColor) {
-        setColours(widget, *definition.foreColor,
-                   {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
-    }
-    widget->setGeometry(toQRect(bounds));
-    render(control, widget, kChangedText | kChangedBackColor | kChangedEnabled | kChangedValue);
-    widget->show();
-    return widget;
+void WindowView::click(Control& control) {
+    forward([&] { app_.click(control); });
 }
 
-void WindowView::render(const Control& control, QWidget* widget, unsigned changes) {
-    if ((changes & kChangedText) != 0) {
-        const QString text = QString::fromStdString(control.text());
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(text);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(text);
-        } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-            // A multi-line box breaks its text at CR LF; Qt wants plain line feeds.
-            box->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-            fitText(*box, control.definition().font.value_or(control.window().definition().font));
-        } else if (auto* line = qobject_cast<QLineEdit*>(widget);
-                   line != nullptr && line->text() != text) {
-            // A box the user is typing into already shows its text; leave the cursor. Show the
-            // start of a text wider than the box, not its end.
-            line->setText(text);
-            line->setCursorPosition(0);
-        }
-    }
-    if ((changes & kChangedBackColor) != 0) {
-        if (const std::optional<Colour> back = control.backColor()) {
-            setColours(widget, *back, {QPalette::Window, QPalette::Base, QPalette::Button});
-            widget->setAutoFillBackground(true);
-        }
-    }
-    if ((changes & kChangedEnabled) != 0) {
-        widget->setEnabled(control.enabled());
-    }
-    if ((changes & kChangedValue) != 0) {
-        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            box->setTristate(control.value() == kGreyed);
-            box->setCheckState(control.value() == kTicked   ? Qt::Checked
-                               : control.value() == kGreyed ? Qt::PartiallyChecked
-                                                            : Qt::Unchecked);
-        }
-    }
+void WindowView::doubleClick(Control& control) {
+    forward([&] { app_.doubleClick(control); });
+}
+
+void WindowView::typed(Control& control, const std::string& text) {
+    forward([&] { app_.typed(control, text); });
 }
 
 }  // namespace lwviz::qt

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "app/application.h"
+#include "ui/qt/widget_factory.h"
 
 namespace lwviz::qt {
 
 // One window of the model (main or About) as a top-level widget: caption, fixed border, outer
 // geometry from the model, and a widget for every control its layout draws. The model stays
 // the only state: the view shows it and hands the user's raw input to the application.
-class WindowView final : public QWidget {
+class WindowView final : public QWidget, private ControlInput {
 public:
     // With an owner the view is a modal dialog over the owner's view.
     WindowView(Window& window, Application& app, WindowView* owner);
@@ -47,8 +48,9 @@ private:
     void reportPosition();
     [[nodiscard]] QMargins frame() const;
     void syncWidgets();
-    QWidget* createWidget(Control& control);
-    static void render(const Control& control, QWidget* widget, unsigned changes);
+    void click(Control& control) override;
+    void doubleClick(Control& control) override;
+    void typed(Control& control, const std::string& text) override;
     // Runs `input` unless the window has been unloaded.
     template <typename Input>
     void forward(Input&& input) {

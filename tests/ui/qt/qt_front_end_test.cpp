@@ -162,6 +162,14 @@ TEST(QtFrontEnd, HandsTheUsersClicksTypingAndKeysToTheProgram) {
     QTest::keyClicks(&program.widget("LW_UPTIME_DISPLAY_TEXTBOX"), "99");
     EXPECT_EQ(program.control("LW_UPTIME_DISPLAY_TEXTBOX").text(), "TIMERS DISABLED");
 
+    // A click on a label is the program's to handle, as any control's. A double-click comes as
+    // a click, then a press that is the double-click: one click in all.
+    int labelClicks = 0;
+    program.control("STATUS_LABEL").onClick = [&labelClicks] { ++labelClicks; };
+    QTest::mouseClick(&program.widget("STATUS_LABEL"), Qt::LeftButton);
+    QTest::mouseDClick(&program.widget("STATUS_LABEL"), Qt::LeftButton);
+    EXPECT_EQ(labelClicks, 1);
+
     // Escape does nothing here; Enter presses START.
     QTest::keyClick(&autoStart, Qt::Key_Escape);
     QTest::keyClick(&autoStart, Qt::Key_Return);
