@@ -1,20 +1,17 @@
 #include "ui/win32/window_view.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
-#include "core/text_fit.h"
 #include "core/window_placement.h"
 #include "platform/win32/text_encoding.h"
+#include "ui/win32/native_controls.h"
 #include "ui/win32/resource_ids.h"
 
 namespace lwviz::win32 {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"LWVIZ_WINDOW";
-// Pixels between a multi-line box's border and its text.
-constexpr int kTextMargin = 1;
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW existing{};
@@ -52,64 +49,6 @@ DWORD windowStyle(const WindowStyle& style) {
     return result;
 }
 
-WPARAM checkState(std::int16_t value) {
-    switch (value) {
-        case kTicked:
-            return BST_CHECKED;
-        case kGreyed:
-            return BST_INDETERMINATE;
-        default:
-            return BST_UNCHECKED;
-    }
-}
-
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void setText(HWND hwnd, const std::string& utf8) {
-    const std::wstring text = toWide(utf8);
-    if (windowText(hwnd) != text) {  // an unchanged text keeps the caret where it is
-        SetWindowTextW(hwnd, text.c_str());
-    }
-}
-
-bool installed(const std::wstring& face) {
-    static std::map<std::wstring, bool> known;
-    auto found = known.find(face);
-    if (found != known.end()) {
-        return found->second;
-    }
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    HDC dc = GetDC(nullptr);
-    bool any = false;
-    EnumFontFamiliesExW(
-        dc, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
-            *reinterpret_cast<bool*>(seen) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&any), 0);
-    ReleaseDC(nullptr, dc);
-    known.emplace(face, any);
-    return any;
-}
-
-// The face to ask for. "MS Sans Serif" is a bitmap font on Windows that does not scale with
-// the DPI; its TrueType successor of the same design stands in where it is installed.
-std::wstring faceFor(const Font& font) {
-    std::wstring face = toWide(font.face);
-    if (face == L"MS Sans Serif" && installed(L"Microsoft Sans Serif")) {
-        return L"Microsoft Sans Serif";
-    }
-    return face;
-}
-
 }  // namespace
 
 WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner)
@@ -124,22 +63,17 @@ WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND
         return;
     }
     dpi_ = GetDpiForWindow(hwnd_);
+    gdi_.setDpi(dpi_);
     place();
     // The window may have landed on a monitor of another DPI: convert again with that one.
     if (GetDpiForWindow(hwnd_) != dpi_) {
         dpi_ = GetDpiForWindow(hwnd_);
-        dropFonts();
+        gdi_.setDpi(dpi_);
         place();
     }
 }
 
-WindowView::~WindowView() {
-    destroy();
-    dropFonts();
-    for (auto& [colour, brush] : brushes_) {
-        DeleteObject(brush);
-    }
-}
+WindowView::~WindowView() { destroy(); }
 
 void WindowView::destroy() {
     if (hwnd_ != nullptr) {
@@ -158,9 +92,9 @@ void WindowView::apply(const Control& control, std::uint8_t changes) {
         return;  // not drawn: created from the model's state if it ever is
     }
     if ((changes & kChangedText) != 0) {
-        setText(hwnd, control.text());
+        setWindowText(hwnd, control.text());
         if (control.definition().multiLine) {
-            applyFont(control);
+            applyNativeFont(hwnd, control, gdi_);
         }
     }
     if ((changes & kChangedEnabled) != 0) {
@@ -189,20 +123,30 @@ HWND WindowView::controlHandle(std::string_view name) const {
 // outer corner lies on the window's place.
 void WindowView::place() {
     placing_ = true;
-    const SIZE outer = outerSize();
-    SetWindowPos(hwnd_, nullptr, twipsToPixels(model_.left(), dpi_),
-                 twipsToPixels(model_.top(), dpi_), outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    frameClient(twipsToPixels(model_.left(), dpi_), twipsToPixels(model_.top(), dpi_));
     placing_ = false;
     syncControls();
 }
 
-SIZE WindowView::outerSize() const {
-    const PixelRect client = clientArea(model_, dpi_);
-    RECT outer{0, 0, client.width(), client.height()};
+// The outer size comes from the frame the system says it draws at this dpi; where the frame
+// it really draws differs (a system that keeps the frame of another dpi), the size is mended
+// from the client area it gave.
+void WindowView::frameClient(int left, int top) {
+    const PixelRect wanted = clientArea(model_, dpi_);
+    RECT outer{0, 0, wanted.width(), wanted.height()};
     AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
-    return {outer.right - outer.left, outer.bottom - outer.top};
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right != wanted.width() || client.bottom != wanted.height()) {
+        width += wanted.width() - client.right;
+        height += wanted.height() - client.bottom;
+        SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void WindowView::syncControls() {
@@ -213,7 +157,9 @@ void WindowView::syncControls() {
         HWND& hwnd = controls_[control.index()];
         const bool wanted = model_.layout().drawn(control) && control.kind() != ControlKind::Line;
         if (wanted && hwnd == nullptr) {
-            createControl(control);
+            hwnd = createNativeControl(control, hwnd_, instance_,
+                                       kFirstControlId + static_cast<int>(control.index()), dpi_,
+                                       gdi_);
         } else if (!wanted && hwnd != nullptr) {
             DestroyWindow(hwnd);
             hwnd = nullptr;
@@ -249,55 +195,6 @@ void WindowView::stackControls() {
 
 // Controls ---------------------------------------------------------------------------------
 
-void WindowView::createControl(const Control& control) {
-    const ControlDefinition& d = control.definition();
-    const wchar_t* className = L"STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    DWORD exStyle = 0;
-    switch (control.kind()) {
-        case ControlKind::Label:
-            style |= SS_NOTIFY | (d.alignment == Alignment::Center ? SS_CENTER : SS_LEFT);
-            if (d.border == Border::FixedSingle) {
-                style |= WS_BORDER;
-            }
-            break;
-        case ControlKind::TextBox:
-            className = L"EDIT";
-            style |= WS_TABSTOP | (d.multiLine ? ES_MULTILINE : ES_AUTOHSCROLL);
-            style |= d.readOnly ? ES_READONLY : 0;
-            style |= d.alignment == Alignment::Center ? ES_CENTER : ES_LEFT;
-            exStyle |= WS_EX_CLIENTEDGE;
-            break;
-        case ControlKind::CommandButton:
-            className = L"BUTTON";
-            style |=
-                WS_TABSTOP | (d.role == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-            break;
-        case ControlKind::TickBox:
-            // Not an automatic box: the program owns the value and raises the click itself.
-            className = L"BUTTON";
-            style |= WS_TABSTOP | BS_3STATE | BS_MULTILINE;
-            break;
-        default:
-            return;
-    }
-    const PixelRect r = pixelBounds(control, dpi_);
-    const std::wstring text = toWide(control.text());
-    HWND hwnd = CreateWindowExW(
-        exStyle, className, text.c_str(), style, r.left, r.top, r.width(), r.height(), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(kFirstControlId + control.index())),
-        instance_, nullptr);
-    if (hwnd == nullptr) {
-        return;
-    }
-    controls_[control.index()] = hwnd;
-    applyFont(control);
-    if (control.kind() == ControlKind::TickBox) {
-        SendMessageW(hwnd, BM_SETCHECK, checkState(control.value()), 0);
-    }
-    EnableWindow(hwnd, control.enabled() ? TRUE : FALSE);
-}
-
 Control* WindowView::controlOf(HWND control) const {
     const int id = GetDlgCtrlID(control) - kFirstControlId;
     if (id < 0 || static_cast<std::size_t>(id) >= controls_.size() ||
@@ -307,85 +204,7 @@ Control* WindowView::controlOf(HWND control) const {
     return &model_.controls()[static_cast<std::size_t>(id)];
 }
 
-// Fonts and colours ------------------------------------------------------------------------
-
-// The design's font. A multi-line box gets thin inner margins and the size at which it shows
-// its whole text, whose lines it would otherwise wrap or cut off at the bottom (Wine's stand-in
-// for the design face is wider, and a computer name may be long).
-void WindowView::applyFont(const Control& control) {
-    HWND hwnd = controls_[control.index()];
-    const Font design = control.definition().font.value_or(model_.definition().font);
-    Font chosen = design;
-    const bool multiLine = control.definition().multiLine;
-    const std::wstring text = toWide(control.text());
-    if (multiLine) {
-        std::vector<std::wstring> lines;
-        for (std::size_t start = 0;;) {
-            const std::size_t end = text.find(L"\r\n", start);
-            lines.push_back(text.substr(start, end - start));
-            if (end == std::wstring::npos) {
-                break;
-            }
-            start = end + 2;
-        }
-        RECT client{};
-        GetClientRect(hwnd, &client);
-        HDC dc = GetDC(hwnd);
-        const TextExtent room{client.right - 2 * kTextMargin, client.bottom};
-        chosen.points = pointsToFitLines(
-            design.points, room, lines.size(), [&](double points, std::size_t line) {
-                HGDIOBJ old = SelectObject(dc, font(Font{design.face, points, design.bold}));
-                TEXTMETRICW metrics{};
-                GetTextMetricsW(dc, &metrics);
-                SIZE size{};
-                GetTextExtentPoint32W(dc, lines[line].c_str(), static_cast<int>(lines[line].size()),
-                                      &size);
-                SelectObject(dc, old);
-                return TextExtent{static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
-            });
-        ReleaseDC(hwnd, dc);
-    }
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(chosen)), TRUE);
-    if (multiLine) {
-        // The font resets the margins; the text laid out again takes the thin ones.
-        SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                     MAKELPARAM(kTextMargin, kTextMargin));
-        SetWindowTextW(hwnd, text.c_str());
-    }
-}
-
-HFONT WindowView::font(const Font& f) {
-    const auto key = std::make_tuple(f.face, f.points, f.bold);
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        return found->second;
-    }
-    const std::wstring face = faceFor(f);
-    // Negative: the character height in pixels at this window's DPI. TrueType faces first.
-    const int height = -static_cast<int>(std::lround(f.points * dpi_ / 72.0));
-    HFONT created = CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
-    fonts_.emplace(key, created);
-    return created;
-}
-
-void WindowView::dropFonts() {
-    for (auto& [key, f] : fonts_) {
-        DeleteObject(f);
-    }
-    fonts_.clear();
-}
-
-HBRUSH WindowView::brush(COLORREF colour) {
-    auto found = brushes_.find(colour);
-    if (found != brushes_.end()) {
-        return found->second;
-    }
-    HBRUSH created = CreateSolidBrush(colour);
-    brushes_.emplace(colour, created);
-    return created;
-}
+// Colours -----------------------------------------------------------------------------------
 
 LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
     const Control* control = controlOf(hwnd);
@@ -405,7 +224,7 @@ LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
     const int foreIndex = textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT;
     SetTextColor(dc, fore ? static_cast<COLORREF>(*fore) : GetSysColor(foreIndex));
     SetBkColor(dc, back ? static_cast<COLORREF>(*back) : GetSysColor(backIndex));
-    return reinterpret_cast<LRESULT>(back ? brush(*back) : GetSysColorBrush(backIndex));
+    return reinterpret_cast<LRESULT>(back ? gdi_.brush(*back) : GetSysColorBrush(backIndex));
 }
 
 void WindowView::paintLines(HDC dc) const {
@@ -494,17 +313,15 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
-            dropFonts();
+            gdi_.setDpi(dpi_);
             // The system's corner, but the design's client area at the new dpi: the suggested
             // size scales the old frame, which is not the frame drawn at the new dpi.
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            const SIZE outer = outerSize();
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            frameClient(suggested->left, suggested->top);
             syncControls();
             for (const Control& control : model_.controls()) {
-                if (controls_[control.index()] != nullptr) {
-                    applyFont(control);
+                if (HWND hwnd = controls_[control.index()]) {
+                    applyNativeFont(hwnd, control, gdi_);
                 }
             }
             return 0;

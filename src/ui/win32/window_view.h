@@ -2,19 +2,17 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "app/application.h"
+#include "ui/win32/gdi_cache.h"
 
 namespace lwviz::win32 {
 
-// One window of the model drawn with native controls: labels as STATIC, text boxes as EDIT,
-// buttons and tick boxes as BUTTON, lines painted by the window. Only the controls its layout
-// draws exist as native controls. Geometry is converted from twips at the window's DPI; the
-// user's raw input goes to the application.
+// One window of the model drawn with native controls (native_controls.h), lines painted by
+// the window. Only the controls its layout draws exist as native controls. Geometry is
+// converted from twips at the window's DPI; the user's raw input goes to the application.
 class WindowView {
 public:
     // First control ID; below it are IDOK and IDCANCEL, which the dialog manager sends.
@@ -40,7 +38,6 @@ public:
     void apply(const Control& control, std::uint8_t changes);
     // Takes the model's geometry again and draws what the layout then draws.
     void place();
-    [[nodiscard]] SIZE outerSize() const;  // the frame this dpi draws around the design's client
 
     // The native control drawing the named control, or null while it has none.
     [[nodiscard]] HWND controlHandle(std::string_view name) const;
@@ -52,14 +49,11 @@ private:
     LRESULT controlColours(HDC dc, HWND hwnd);
     void paintLines(HDC dc) const;
 
+    // Puts the outer corner here, with the design's client area inside the frame.
+    void frameClient(int left, int top);
     void syncControls();
-    void createControl(const Control& control);
     void stackControls();
     [[nodiscard]] Control* controlOf(HWND control) const;
-    void applyFont(const Control& control);
-    [[nodiscard]] HFONT font(const Font& font);
-    [[nodiscard]] HBRUSH brush(COLORREF colour);
-    void dropFonts();
 
     Window& model_;
     Application& app_;
@@ -68,8 +62,7 @@ private:
     HWND hwnd_ = nullptr;
     unsigned dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<HWND> controls_;  // by the control's index in the model; null when not drawn
-    std::map<std::tuple<std::string_view, double, bool>, HFONT> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    GdiCache gdi_;
     HWND lastFocus_ = nullptr;
     bool placing_ = false;  // the program, not the user, is moving the window
 };
