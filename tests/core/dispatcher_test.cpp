@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 #include "core/runtime_failure.h"
 #include "core/timers_fixture.h"
 
@@ -26,6 +29,16 @@ TEST_F(DispatcherTest, FailureStopsEveryTimerReportsAndEndsNonZero) {
     bool ran = false;
     dispatcher.dispatch([&] { ran = true; });
     EXPECT_FALSE(ran);
+}
+
+// The event that unloaded a window may still run inside one of its controls.
+TEST_F(DispatcherTest, WhatAnEventRetiredLivesUntilTheNextInput) {
+    auto view = std::make_shared<int>(0);
+    const std::weak_ptr<int> retired = view;
+    dispatcher.dispatch([&] { dispatcher.retire(std::move(view)); });
+    EXPECT_FALSE(retired.expired());
+    dispatcher.input([] {});
+    EXPECT_TRUE(retired.expired());
 }
 
 }  // namespace
