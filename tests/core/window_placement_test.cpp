@@ -46,7 +46,7 @@ TEST(WindowPlacement, SizesThatLeaveTheFrameUnusableOrExceedAllScreensTakeTheDef
     constexpr WindowPlace kDefaults{1000, 1000, 4380, 2325};
     // Screens in pixels at 96 dpi, 15 twips each.
     testing::FakeScreens screens;
-    const auto keptSize = [&](float width, float height, std::vector<ScreenRect> pixels) {
+    const auto keptSize = [&](float width, float height, const std::vector<ScreenRect>& pixels) {
         screens.areas.clear();
         for (const ScreenRect& p : pixels) {
             screens.areas.push_back({p.left * 15, p.top * 15, p.width * 15, p.height * 15});
