@@ -5,61 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/dispatcher.h"
-#include "support/fakes.h"
+#include "core/timers_fixture.h"
 
 namespace lwviz {
 namespace {
 
-using testing::RecordingFailureReporter;
-using testing::VirtualClock;
-
-WindowDefinition timersWindow() {
-    WindowDefinition w;
-    w.name = "TIMERS";
-    for (const char* name : {"A", "B", "C"}) {
-        ControlDefinition timer;
-        timer.kind = ControlKind::Timer;
-        timer.name = name;
-        timer.enabled = false;
-        w.controls.push_back(timer);
-    }
-    return w;
-}
-
-// Records "name@time" for every tick, fired the way the front-end fires them: at each due time.
-class SchedulerTest : public ::testing::Test {
-protected:
-    SchedulerTest() : window(definition) {
-        window.setTimerObserver(&scheduler);
-        for (Control& timer : window.controls()) {
-            timer.onTimer = [this, &timer] {
-                ticks.push_back(std::string(timer.name()) + "@" + std::to_string(clock.now));
-            };
-        }
-    }
-
-    void runUntil(std::int64_t ms) {
-        while (auto due = scheduler.nextDueMs()) {
-            if (*due > ms) {
-                break;
-            }
-            clock.now = *due;
-            dispatcher.fireDueTimers();
-        }
-        clock.now = ms;
-    }
-
-    Control& timer(const char* name) { return window.control(name); }
-
-    WindowDefinition definition = timersWindow();
-    VirtualClock clock;
-    Scheduler scheduler{clock};
-    RecordingFailureReporter reporter;
-    Dispatcher dispatcher{scheduler, reporter};
-    Window window;
-    std::vector<std::string> ticks;
-};
+using SchedulerTest = testing::TimersFixture;
 
 TEST_F(SchedulerTest, FirstTickComesOneIntervalAfterEnablingAndRepeats) {
     clock.now = 100;
@@ -134,24 +85,6 @@ TEST_F(SchedulerTest, HandlerSwitchingAnotherTimerTakesEffectWithinTheSameWakeUp
     runUntil(100);
     EXPECT_EQ(ticks, (std::vector<std::string>{"A"}));
     EXPECT_EQ(scheduler.nextDueMs(), 200);
-}
-
-TEST_F(SchedulerTest, FailureStopsEveryTimerReportsAndEndsNonZero) {
-    timer("A").setInterval(100);
-    timer("B").setInterval(100);
-    timer("A").setEnabled(true);
-    timer("B").setEnabled(true);
-    timer("A").onTimer = [] { throw RuntimeFailure::divisionByZero(); };
-    runUntil(1000);
-    EXPECT_TRUE(ticks.empty());  // B was due in the same wake-up, after A
-    ASSERT_EQ(reporter.reported.size(), 1U);
-    EXPECT_EQ(reporter.reported[0].number(), 11);
-    EXPECT_EQ(dispatcher.exitStatus(), Dispatcher::kFailureExitStatus);
-    EXPECT_FALSE(scheduler.nextDueMs().has_value());
-    // Nothing runs after the end.
-    bool ran = false;
-    dispatcher.dispatch([&] { ran = true; });
-    EXPECT_FALSE(ran);
 }
 
 }  // namespace

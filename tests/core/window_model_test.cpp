@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "core/runtime_failure.h"
+#include "core/test_window.h"
 #include "core/window.h"
-#include "main_window/main_window_definition.h"
 
 namespace lwviz {
 namespace {
 
 TEST(WindowModel, TickBoxRaisesClickOnEveryChangeAndRefusesBadValues) {
-    Window w(mainWindowDefinition());
-    Control& box = w.control("AUTOSTART_TICKBOX");
+    Window w(testing::testWindowDefinition());
+    Control& box = w.control("AUTOSTART");
     int clicks = 0;
     box.onClick = [&] { ++clicks; };
     box.setValue(kTicked);
@@ -24,9 +24,9 @@ TEST(WindowModel, TickBoxRaisesClickOnEveryChangeAndRefusesBadValues) {
 }
 
 TEST(WindowModel, ReportsEachChangedControlOnceAndOnlyRealChanges) {
-    Window w(mainWindowDefinition());
-    Control& status = w.control("CURRENT_STATUS_LABEL");
-    Control& display = w.control("LW_UPTIME_DISPLAY_TEXTBOX");
+    Window w(testing::testWindowDefinition());
+    Control& status = w.control("STATUS");
+    Control& display = w.control("DISPLAY");
     status.setCaption("READY...");  // unchanged
     display.setText("1d, 2h, 3m, 4s");
     display.setBackColor(kRed);
@@ -34,18 +34,18 @@ TEST(WindowModel, ReportsEachChangedControlOnceAndOnlyRealChanges) {
     std::vector<std::pair<std::string_view, int>> seen;
     w.drainChangedControls([&](Control& c) { seen.emplace_back(c.name(), c.changes()); });
     ASSERT_EQ(seen.size(), 2U);
-    EXPECT_EQ(seen[0], (std::pair<std::string_view, int>{"LW_UPTIME_DISPLAY_TEXTBOX",
-                                                         kChangedText | kChangedBackColor}));
-    EXPECT_EQ(seen[1].first, "CURRENT_STATUS_LABEL");
+    EXPECT_EQ(seen[0],
+              (std::pair<std::string_view, int>{"DISPLAY", kChangedText | kChangedBackColor}));
+    EXPECT_EQ(seen[1].first, "STATUS");
     seen.clear();
     w.drainChangedControls([&](Control& c) { seen.emplace_back(c.name(), c.changes()); });
     EXPECT_TRUE(seen.empty());
 }
 
 TEST(WindowModel, RefusesSizesTheWindowCannotTake) {
-    Window w(mainWindowDefinition());
+    Window w(testing::testWindowDefinition());
     EXPECT_THROW(w.setWidth(-1), RuntimeFailure);
-    EXPECT_THROW(w.control("LOG_TIMER").setInterval(-5), RuntimeFailure);
+    EXPECT_THROW(w.control("TIMER").setInterval(-5), RuntimeFailure);
 }
 
 }  // namespace

@@ -44,3 +44,27 @@ TEST(MainWindowDefinition, CreatedStateBeforeTheLoad) {
 
 }  // namespace
 }  // namespace lwviz
+
+namespace lwviz {
+namespace {
+
+// The default size shows the control panel in its tab order, and nothing of the working area.
+TEST(MainWindowDefinition, TheDefaultSizeDrawsTheControlPanelOnly) {
+    Window main(mainWindowDefinition());
+    main.setWidth(kMainDefaultPlace.width);
+    main.setHeight(kMainDefaultPlace.height);
+    const PixelRect client = clientArea(main, kStandardDpi);
+    main.layout().fit(client.width(), client.height(), kStandardDpi);
+    std::vector<std::string_view> chain;
+    for (const Control* control : main.layout().tabChain()) {
+        chain.push_back(control->name());
+    }
+    EXPECT_EQ(chain, (std::vector<std::string_view>{"START_STOP_BUTTON", "AUTOSTART_TICKBOX",
+                                                    "AUTOCLOSE_TICKBOX", "AlwaysOnTop_TICKBOX",
+                                                    "ABOUT_BUTTON", "LW_UPTIME_DISPLAY_TEXTBOX"}));
+    EXPECT_FALSE(main.layout().drawn(main.control("START_TB")));
+    EXPECT_FALSE(main.layout().drawn(main.control("Line1")));
+}
+
+}  // namespace
+}  // namespace lwviz

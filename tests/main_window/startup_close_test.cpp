@@ -3,40 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "main_window/startup_fixture.h"
 #include "support/harness.h"
 
 namespace lwviz {
 namespace {
 
 using testing::Harness;
+using testing::kSection;
 
-constexpr const char* kSection = "LW-DODOZU-ZIDADA-V1";
-
-class StartupTest : public ::testing::Test {
-protected:
-    void store(const std::string& key, const std::string& text) {
-        h.platform.settings.put(kSection, key, text);
-    }
-    std::optional<std::string> stored(const std::string& key) {
-        return h.platform.settings.value(kSection, key);
-    }
-    bool armed(std::string_view timer) { return h.control(timer).enabled(); }
-
-    void expectReadyPhase() {
-        EXPECT_EQ(h.text("CURRENT_STATUS_LABEL"), "READY...");
-        EXPECT_EQ(h.text("START_STOP_BUTTON"), "START");
-        EXPECT_EQ(h.text("LW_UPTIME_DISPLAY_TEXTBOX"), "TIMERS DISABLED");
-        EXPECT_EQ(h.control("LW_UPTIME_DISPLAY_TEXTBOX").backColor(), kRed);
-        EXPECT_EQ(h.control("AUTOCLOSE_TICKBOX").value(), kClear);
-        EXPECT_FALSE(h.control("AUTOCLOSE_TICKBOX").enabled());
-        for (const char* timer : {"UPTIME_TIMER", "LW_DISPLAY_UPDATE_TIMER", "AUTOSTART_TIMER",
-                                  "LOG_TIMER", "AUTOCLOSE_TIMER"}) {
-            EXPECT_FALSE(armed(timer)) << timer;
-        }
-    }
-
-    Harness h;
-};
+using StartupTest = testing::StartupFixture;
 
 TEST_F(StartupTest, EmptyStoreOpensInTheReadyPhaseAtTheDefaultPlace) {
     Application& app = h.start();
@@ -103,18 +79,6 @@ TEST_F(StartupTest, AlwaysOnTopStoredClearLeavesItsTimerOffForTheRun) {
     EXPECT_FALSE(armed("AlwaysOnTopTimer"));
 }
 
-TEST_F(StartupTest, AnotherExecutableNameUsesItsOwnSection) {
-    store("AUTOSTART_TICKBOX", "1");
-    store("MAIN_Left", "3000");
-    h.platform.program.name = "RENAMED-COPY";
-    Application& app = h.start();
-    EXPECT_EQ(app.mainWindow().left(), 1000);
-    expectReadyPhase();
-    app.closeWindow(app.mainWindow());
-    EXPECT_EQ(h.platform.settings.value("RENAMED-COPY", "MAIN_Left"), "1000");
-    EXPECT_EQ(stored("MAIN_Left"), "3000");  // the old section stays untouched
-}
-
 TEST_F(StartupTest, StoredSizeIsUsedButNeverWritten) {
     store("MAIN_Width", "12300");
     store("MAIN_Height", "8200");
@@ -125,35 +89,6 @@ TEST_F(StartupTest, StoredSizeIsUsedButNeverWritten) {
     EXPECT_EQ(h.platform.settings.savedKeys,
               (std::vector<std::string>{"MAIN_Left", "MAIN_Top", "AlwaysOnTop_TICKBOX",
                                         "AUTOSTART_TICKBOX", "AUTOCLOSE_TICKBOX"}));
-}
-
-// A broken settings file never stops the program from starting: each unreadable value counts as
-// absent and its default applies.
-TEST_F(StartupTest, UnreadableSettingsFallBackToTheirDefaults) {
-    store("MAIN_Left", "abc");
-    store("MAIN_Top", "1E+99");   // beyond single precision
-    store("MAIN_Width", "-200");  // a size the window cannot take
-    store("MAIN_Height", "");
-    store("AlwaysOnTop_TICKBOX", "7");    // not a tick-box state
-    store("AUTOSTART_TICKBOX", "99999");  // beyond a 16-bit integer
-    store("AUTOCLOSE_TICKBOX", "1.5.2");
-    Application& app = h.start();
-    EXPECT_FALSE(app.ended());
-    EXPECT_TRUE(h.platform.failures.reported.empty());
-    const Window& w = app.mainWindow();
-    EXPECT_EQ(testing::placeOf(w), (testing::Place{1000, 1000, 4380, 2325}));
-    EXPECT_EQ(h.control("AlwaysOnTop_TICKBOX").value(), kTicked);
-    expectReadyPhase();
-}
-
-TEST_F(StartupTest, ReadableNumbersInOtherFormsAreAccepted) {
-    store("MAIN_Left", " 1500.4 ");
-    store("MAIN_Top", "-90");           // partly off the top of the screen: still reachable
-    store("AUTOSTART_TICKBOX", "0.6");  // rounds to 1
-    Application& app = h.start();
-    EXPECT_FLOAT_EQ(app.mainWindow().left(), 1500.4F);
-    EXPECT_EQ(app.mainWindow().top(), -90);
-    EXPECT_EQ(h.control("AUTOSTART_TICKBOX").value(), kTicked);
 }
 
 TEST_F(StartupTest, WindowStoredWhollyOffEveryScreenOpensAtTheDefaultCorner) {
