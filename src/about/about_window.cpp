@@ -1,5 +1,6 @@
 #include "about/about_window.h"
 
+#include "about/about_window_definition.h"
 #include "core/window_placement.h"
 
 namespace lwviz {

@@ -16,9 +16,6 @@ namespace lwviz {
 // remembers its corner in the settings store.
 class AboutWindow {
 public:
-    // Where the author line leads on a double-click.
-    static constexpr const char* kAuthorContact = "Quarn208@example.com";
-
     // `dispatcher` keeps a closed window until its last event is over.
     AboutWindow(MainForm& mainForm, ProgramSettings& settings, Services& services,
                 Dispatcher& dispatcher);

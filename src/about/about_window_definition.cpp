@@ -29,12 +29,23 @@ WindowDefinition build() {
         report("OUTPUT_REPORT_TEXTBOX", "!!! TIMERS DISABLED !!!\r\n", {240, 1560, 5175, 1845}, 1));
     // Enter presses OK, as it presses START on the main window.
     c.push_back(button("OK_BUTTON", "OK", {1920, 3600, 1815, 735}, 0, ButtonRole::Default));
-    c.push_back(label("OUTPUT_LOG_LABEL", "Output Log", {240, 3480, 855, 255}, 8));
+    {
+        ControlDefinition caption = label("OUTPUT_LOG_LABEL", "Output Log", {240, 3480, 855, 255}, 8);
+        caption.accessible.labelFor = "OUTPUT_REPORT_TEXTBOX";
+        c.push_back(caption);
+    }
     c.push_back(banner("LW_TITLE_2", "LW-DODOZU-ZIDADA", {2040, 120, 2295, 375}, 7));
     c.push_back(banner("LW_TITLE_3", "LW-VIZ", {4440, 120, 1095, 375}, 6));
     c.push_back(banner("FREEWARE_TEXTBOX", "!!! FREEWARE !!!", {120, 1080, 2655, 375}, 5));
     c.push_back(banner("VERSION_TEXTBOX", "Version 1.0", {3000, 1080, 2535, 375}, 4));
-    c.push_back(banner("CREATOR_TEXTBOX", "Created By Quarn208", {120, 600, 5415, 375}, 3));
+    {
+        // The contact address, which a double-click shows, is there without a mouse too.
+        ControlDefinition author =
+            banner("CREATOR_TEXTBOX", "Created By Quarn208", {120, 600, 5415, 375}, 3);
+        author.accessible.description = kAuthorContact;
+        author.accessible.doubleClickAction = "Show contact";
+        c.push_back(author);
+    }
     c.push_back(banner("LW_TITLE_1", "LARK-WEAVER", {120, 120, 1815, 375}, 2));
     return w;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/accessible_definition.h"
+
 namespace lwviz {
 
 class Window;
@@ -70,6 +72,7 @@ struct ControlDefinition {
     bool readOnly = false;
     ButtonRole role = ButtonRole::Normal;
     LinePoints line;
+    AccessibleDefinition accessible;
 };
 
 // Which properties changed since the front-end last looked, so it redraws only those.

@@ -111,12 +111,21 @@ WindowDefinition build() {
         ControlDefinition uptimeText =
             label("UPTIME_TEXT_LABEL", "UPTIME:", {1080, 840, 855, 255}, 50);
         uptimeText.font = kSansBold;
+        uptimeText.accessible.labelFor = "LW_UPTIME_DISPLAY_TEXTBOX";
         c.push_back(uptimeText);
         ControlDefinition status = label("STATUS_LABEL", "STATUS:", {120, 480, 855, 255}, 49);
         status.font = kSansBold;
+        status.accessible.labelFor = "CURRENT_STATUS_LABEL";
         c.push_back(status);
     }
-    c.push_back(banner("CURRENT_STATUS_LABEL", "READY...", {960, 480, 3255, 255}, 48));
+    {
+        // The phase as it changes, which a screen reader reads as the window's status.
+        ControlDefinition phase =
+            banner("CURRENT_STATUS_LABEL", "READY...", {960, 480, 3255, 255}, 48);
+        phase.accessible.name = "Status";
+        phase.accessible.role = AccessibleRole::StatusBar;
+        c.push_back(phase);
+    }
     c.push_back(banner("LW_TITLE_1", "LARK-WEAVER", {120, 120, 1695, 255}, 47));
     c.push_back(banner("LW_TITLE_2", "LW-DODOZU-ZIDADA", {1920, 120, 2295, 255}, 46));
     {

@@ -184,7 +184,7 @@ TEST(QtFrontEnd, HandsTheUsersClicksTypingAndKeysToTheProgram) {
     EXPECT_EQ(program.control("AUTOSTART_TICKBOX").value(), kTicked) << "the main window is modal";
     auto* creator = static_cast<QLabel*>(about->widgetFor("CREATOR_TEXTBOX"));
     QTest::mouseDClick(creator, Qt::LeftButton);
-    EXPECT_EQ(creator->text(), AboutWindow::kAuthorContact);
+    EXPECT_EQ(creator->text().toStdString(), kAuthorContact);
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_EQ(program.app().aboutWindow(), nullptr);
     EXPECT_EQ(program.platform.settings.value(kSection, "ABOUT_Left"), "1000");
