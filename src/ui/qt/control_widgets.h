@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/control.h"
+
 namespace lwviz::qt {
 
 // A label draws its caption from the top of its box, wrapped at word breaks, as the design
@@ -21,6 +23,7 @@ public:
     using QLabel::QLabel;
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
+    const Control* control = nullptr;  // the control it draws, for assistive technology
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 
+#include "ui/qt/accessible_views.h"
 #include "ui/qt/lw_icon.h"
 
 namespace lwviz::qt {
@@ -15,6 +16,7 @@ void prepareApplication() {
         QApplication::setStyle(fusion);
     }
     QApplication::setWindowIcon(lwIcon());
+    installAccessibleViews();
 }
 
 QtFrontEnd::QtFrontEnd() {

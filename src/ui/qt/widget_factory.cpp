@@ -10,6 +10,7 @@
 
 #include "core/text_fit.h"
 #include "core/window.h"
+#include "ui/qt/accessible_views.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/model_to_qt.h"
 
@@ -55,6 +56,7 @@ void fitText(QPlainTextEdit& box, const Font& design) {
 QWidget* labelWidget(Control& control, QWidget& parent, ControlInput& input) {
     const ControlDefinition& definition = control.definition();
     auto* label = new LabelWidget(&parent);
+    label->control = &control;
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(alignmentOf(definition, Qt::AlignTop));
@@ -153,6 +155,9 @@ void renderText(const Control& control, QWidget& widget) {
     switch (control.kind()) {
         case ControlKind::Label:
             static_cast<QLabel&>(widget).setText(text);
+            if (control.definition().accessible.role == AccessibleRole::StatusBar) {
+                phaseChanged(widget);
+            }
             break;
         case ControlKind::CommandButton:
         case ControlKind::TickBox:

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "core/window_placement.h"
+#include "ui/qt/accessible_views.h"
 #include "ui/qt/lw_icon.h"
 #include "ui/qt/model_to_qt.h"
 
@@ -45,7 +46,8 @@ WindowView::WindowView(Window& window, Application& app, WindowView* owner)
     : QWidget(nullptr, flagsFor(window.definition().style, owner != nullptr)),
       window_(window),
       app_(app),
-      widgets_(window.controls().size(), nullptr) {
+      widgets_(window.controls().size(), nullptr),
+      dialog_(owner != nullptr) {
     const WindowDefinition& definition = window.definition();
     setWindowTitle(toQString(definition.caption));
     setWindowIcon(lwIcon());
@@ -211,6 +213,7 @@ void WindowView::syncWidgets() {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(widgets_[chain[i - 1]->index()], widgets_[chain[i]->index()]);
     }
+    nameControls(widgets_, window_);
 }
 
 void WindowView::click(Control& control) {

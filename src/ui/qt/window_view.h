@@ -15,12 +15,14 @@ namespace lwviz::qt {
 // One window of the model (main or About) as a top-level widget: caption, fixed border, outer
 // geometry from the model, and a widget for every control its layout draws. The model stays
 // the only state: the view shows it and hands the user's raw input to the application.
-class WindowView final : public QWidget, private ControlInput {
+class WindowView final : public QWidget, public ControlInput {
 public:
     // With an owner the view is a modal dialog over the owner's view.
     WindowView(Window& window, Application& app, WindowView* owner);
 
     [[nodiscard]] Window& window() const noexcept { return window_; }
+    // Shown over an owner, modal while it is open.
+    [[nodiscard]] bool isDialog() const noexcept { return dialog_; }
 
     // Shows the window for the first time, the focus where the layout says it starts.
     void present();
@@ -33,6 +35,9 @@ public:
 
     // The widget drawing the named control, or nullptr when it is not drawn.
     [[nodiscard]] QWidget* widgetFor(std::string_view name) const;
+    [[nodiscard]] QWidget* widgetOf(const Control& control) const {
+        return widgets_[control.index()];
+    }
     // Names of the controls that have a widget, in creation order.
     [[nodiscard]] std::vector<std::string> shownControls() const;
 
@@ -64,6 +69,7 @@ private:
     std::vector<QWidget*> widgets_;  // by control index; nullptr where nothing is drawn
     QMargins usedFrame_;
     QTimer moveSettled_;
+    bool dialog_;
     bool frameKnown_ = false;
     bool detached_ = false;
 };
