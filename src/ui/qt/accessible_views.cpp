@@ -189,8 +189,8 @@ void nameControls(const std::vector<QWidget*>& widgets, const Window& window) {
         if (widget == nullptr) {
             continue;
         }
-        const std::string name = accessibleName(control);
-        if (!name.empty() && control.kind() != ControlKind::Label) {
+        // A label with a name of its own then keeps it when its text changes (the status line).
+        if (const std::string name = accessibleName(control); !name.empty()) {
             widget->setAccessibleName(QString::fromStdString(name));
         }
         widget->setAccessibleDescription(toQString(control.definition().accessible.description));
