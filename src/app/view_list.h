@@ -57,6 +57,13 @@ public:
                            [&matches](const Entry& entry) { return matches(*entry.view); });
     }
 
+    template <typename Visit>
+    void forEach(Visit&& visit) const {
+        for (const Entry& entry : entries_) {
+            visit(*entry.view);
+        }
+    }
+
     // Drops every view, the last shown first.
     void clear() {
         while (!entries_.empty()) {

@@ -11,6 +11,7 @@
 
 #include "app/application.h"
 #include "platform/linux/linux_services.h"
+#include "platform/qt/desktop_contrast.h"
 #include "platform/qt/qt_failure_reporter.h"
 #include "platform/qt/qt_screen_layout.h"
 #include "platform/qt/qt_settings_store.h"
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
     lwviz::qt::QtScreenLayout screens;
     lwviz::qt::QtFailureReporter failures;
     lwviz::qt::QtFrontEnd frontEnd;
+    const lwviz::qt::DesktopContrast contrast(
+        [&frontEnd](bool high) { frontEnd.setHighContrast(high); });
     lwviz::Services services{.tickCounter = os.tickCounter,
                              .clock = os.clock,
                              .wallClock = os.wallClock,

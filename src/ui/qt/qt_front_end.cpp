@@ -55,6 +55,11 @@ void QtFrontEnd::show(Window& window, Window* owner) {
     views_.add(window, std::make_unique<WindowView>(window, *app_, ownerView)).present();
 }
 
+void QtFrontEnd::setHighContrast(bool high) {
+    setDesktopColours(high);
+    views_.forEach([](WindowView& view) { view.recolour(); });
+}
+
 void QtFrontEnd::takeDown(WindowView& view) {
     view.detach();
     view.hide();

@@ -29,6 +29,9 @@ public:
     // Starts the program without entering the event loop (the tests run their own).
     void open(Application& app);
 
+    // Under high contrast the windows take the desktop's colours for the design's.
+    void setHighContrast(bool high);
+
     void show(Window& window, Window* owner) override;
     void wakeAfter(std::optional<std::int64_t> milliseconds) override;
     void end(int status) override;

@@ -17,6 +17,11 @@
 namespace lwviz::qt {
 namespace {
 
+bool& desktopColours() {
+    static bool desktop = false;
+    return desktop;
+}
+
 void setColours(QWidget& widget, Colour colour, std::initializer_list<QPalette::ColorRole> roles) {
     QPalette palette = widget.palette();
     for (const QPalette::ColorRole role : roles) {
@@ -137,10 +142,6 @@ QWidget* createControlWidget(Control& control, QWidget& parent, ControlInput& in
     if (definition.font) {
         widget->setFont(toQFont(*definition.font));
     }
-    if (definition.foreColor) {
-        setColours(*widget, *definition.foreColor,
-                   {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
-    }
     widget->setGeometry(toQRect(bounds));
     renderControl(control, *widget,
                   kChangedText | kChangedBackColor | kChangedEnabled | kChangedValue);
@@ -184,17 +185,32 @@ void renderText(const Control& control, QWidget& widget) {
     }
 }
 
+// The design's colours, or the desktop's under high contrast (an empty palette inherits).
+void applyColours(const Control& control, QWidget& widget) {
+    if (desktopColours()) {
+        widget.setPalette(QPalette());
+        widget.setAutoFillBackground(false);
+        return;
+    }
+    if (const std::optional<Colour> fore = control.definition().foreColor) {
+        setColours(widget, *fore, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
+    }
+    if (const std::optional<Colour> back = control.backColor()) {
+        setColours(widget, *back, {QPalette::Window, QPalette::Base, QPalette::Button});
+        widget.setAutoFillBackground(true);
+    }
+}
+
 }  // namespace
+
+void setDesktopColours(bool desktop) { desktopColours() = desktop; }
 
 void renderControl(const Control& control, QWidget& widget, unsigned changes) {
     if ((changes & kChangedText) != 0) {
         renderText(control, widget);
     }
     if ((changes & kChangedBackColor) != 0) {
-        if (const std::optional<Colour> back = control.backColor()) {
-            setColours(widget, *back, {QPalette::Window, QPalette::Base, QPalette::Button});
-            widget.setAutoFillBackground(true);
-        }
+        applyColours(control, widget);
     }
     if ((changes & kChangedEnabled) != 0) {
         widget.setEnabled(control.enabled());

@@ -21,6 +21,10 @@ public:
 // the control's properties as they are now; nullptr for a kind that draws nothing (a timer).
 [[nodiscard]] QWidget* createControlWidget(Control& control, QWidget& parent, ControlInput& input);
 
+// Under high contrast the desktop's colours stand for the design's fixed ones, which would
+// otherwise stay green on black whatever the desktop asks for.
+void setDesktopColours(bool desktop);
+
 // Draws the changed properties (kChanged... flags) of a control on the widget that
 // createControlWidget made for it.
 void renderControl(const Control& control, QWidget& widget, unsigned changes);

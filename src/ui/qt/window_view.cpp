@@ -216,6 +216,14 @@ void WindowView::syncWidgets() {
     nameControls(widgets_, window_);
 }
 
+void WindowView::recolour() {
+    for (const Control& control : window_.controls()) {
+        if (QWidget* widget = widgets_[control.index()]) {
+            renderControl(control, *widget, kChangedBackColor);
+        }
+    }
+}
+
 void WindowView::click(Control& control) {
     forward([&] { app_.click(control); });
 }

@@ -30,6 +30,8 @@ public:
     void apply(const Control& control, unsigned changes);
     // Takes the model's geometry again and draws what the layout then draws.
     void place();
+    // Draws every control's colours again (the desktop's colours were switched).
+    void recolour();
     // The program unloaded the window: it passes nothing on any more.
     void detach() noexcept { detached_ = true; }
 
