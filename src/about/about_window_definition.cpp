@@ -30,7 +30,8 @@ WindowDefinition build() {
     // Enter presses OK, as it presses START on the main window.
     c.push_back(button("OK_BUTTON", "OK", {1920, 3600, 1815, 735}, 0, ButtonRole::Default));
     {
-        ControlDefinition caption = label("OUTPUT_LOG_LABEL", "Output Log", {240, 3480, 855, 255}, 8);
+        ControlDefinition caption =
+            label("OUTPUT_LOG_LABEL", "Output Log", {240, 3480, 855, 255}, 8);
         caption.accessible.labelFor = "OUTPUT_REPORT_TEXTBOX";
         c.push_back(caption);
     }

@@ -19,8 +19,8 @@ namespace lwviz {
 // labels, buttons and tick boxes by their text).
 [[nodiscard]] std::string accessibleName(const Control& control);
 
-// The drawn controls but the lines, in reading order: by rows from the top, each row from the left. Screen
-// readers walk a window in this order, whatever the order the controls are stacked in.
+// The drawn controls but the lines, in reading order: by rows from the top, each row from the left.
+// Screen readers walk a window in this order, whatever the order the controls are stacked in.
 [[nodiscard]] std::vector<const Control*> readingOrder(const Window& window);
 
 }  // namespace lwviz

@@ -27,8 +27,7 @@ QVariant unwrapped(QVariant value) {
 
 }  // namespace
 
-DesktopContrast::DesktopContrast(std::function<void(bool)> changed)
-    : changed_(std::move(changed)) {
+DesktopContrast::DesktopContrast(std::function<void(bool)> changed) : changed_(std::move(changed)) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
@@ -42,8 +41,8 @@ DesktopContrast::DesktopContrast(std::function<void(bool)> changed)
 // Asked without waiting: the program does not start any later for a portal that is slow to
 // answer, or that has to be started first.
 void DesktopContrast::read(const QString& group, const QString& key) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPath, kSettings,
-                                                       QStringLiteral("Read"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kPortal, kPath, kSettings, QStringLiteral("Read"));
     call << group << key;
     auto* watcher =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);

@@ -53,10 +53,10 @@ private:
 class LabelAccessible final : public QAccessibleWidget {
 public:
     explicit LabelAccessible(LabelWidget* label)
-        : QAccessibleWidget(label, label->control->definition().accessible.role ==
-                                           AccessibleRole::StatusBar
-                                       ? QAccessible::StatusBar
-                                       : QAccessible::StaticText),
+        : QAccessibleWidget(
+              label, label->control->definition().accessible.role == AccessibleRole::StatusBar
+                         ? QAccessible::StatusBar
+                         : QAccessible::StaticText),
           label_(label) {}
     LabelAccessible(const LabelAccessible&) = delete;
     LabelAccessible& operator=(const LabelAccessible&) = delete;
@@ -127,9 +127,7 @@ public:
         state.modal = view_->isModal();
         return state;
     }
-    [[nodiscard]] int childCount() const override {
-        return static_cast<int>(children().size());
-    }
+    [[nodiscard]] int childCount() const override { return static_cast<int>(children().size()); }
     [[nodiscard]] QAccessibleInterface* child(int index) const override {
         const std::vector<QWidget*> all = children();
         return index >= 0 && static_cast<std::size_t>(index) < all.size()

@@ -168,8 +168,7 @@ void renderText(const Control& control, QWidget& widget) {
             if (control.definition().multiLine) {
                 // A multi-line box breaks its text at CR LF; Qt wants plain line feeds.
                 auto& box = static_cast<QPlainTextEdit&>(widget);
-                box.setPlainText(
-                    QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+                box.setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
                 fitText(box,
                         control.definition().font.value_or(control.window().definition().font));
             } else if (auto& line = static_cast<QLineEdit&>(widget); line.text() != text) {
