@@ -14,7 +14,8 @@ Application::Application(Services& services)
       settings_(services.settings, services.program),
       cycle_(form_, services, [this] { unloadMainWindow(); }),
       shell_(form_, settings_, services, cycle_),
-      uptime_(form_, services.tickCounter),
+      ticks_(services.tickCounter, services.clock),
+      uptime_(form_, ticks_),
       alwaysOnTop_(form_, services.windowManager, services.host),
       about_(form_, settings_, services, dispatcher_) {
     form_.window.setTimerObserver(&scheduler_);
@@ -41,11 +42,12 @@ void Application::paceEngine() {
         return;
     }
     // The display follows the tick counter, which counts time asleep; the scheduler's clock
-    // may not (CLOCK_MONOTONIC). Held, every event runs a round first, so the last sample is
-    // this moment's and the wait runs from now on both clocks: one that spans a suspend ends
-    // within a second of the resume, and that round samples the new count.
+    // may not (CLOCK_MONOTONIC). Held, every event runs a round first, so the wait runs from
+    // that round's sample on both clocks: one that spans a suspend ends within a second of the
+    // resume, and that round samples the new count. From the sample, not from now: a handler
+    // that took a while after it (the log's write waits for the disk) would make it late.
     const auto wait = static_cast<std::int64_t>(*change - uptime_.lastSample());
-    scheduler_.pace(services_.clock.nowMs() + wait);
+    scheduler_.pace(ticks_.lastReadMs() + wait);
 }
 
 template <typename Event>

@@ -89,6 +89,23 @@ private:
     MainForm form_;
     LoggingCycle cycle_;
     MainWindowShell shell_;
+    // The engine's tick counter, which notes when, on the scheduler's clock, it was read.
+    class NotedTickCounter final : public TickCounter {
+    public:
+        NotedTickCounter(TickCounter& ticks, MonotonicClock& clock)
+            : ticks_(ticks), clock_(clock) {}
+        [[nodiscard]] std::uint64_t milliseconds() override {
+            lastReadMs_ = clock_.nowMs();
+            return ticks_.milliseconds();
+        }
+        [[nodiscard]] std::int64_t lastReadMs() const noexcept { return lastReadMs_; }
+
+    private:
+        TickCounter& ticks_;
+        MonotonicClock& clock_;
+        std::int64_t lastReadMs_ = 0;
+    };
+    NotedTickCounter ticks_;
     UptimeEngine uptime_;
     AlwaysOnTop alwaysOnTop_;
     AboutWindow about_;

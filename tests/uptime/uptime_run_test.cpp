@@ -83,6 +83,27 @@ TEST(UptimeRun, HeldToTheDisplayedSecondsAndToEveryOtherEvent) {
     EXPECT_TRUE(h.platform.failures.reported.empty());
 }
 
+// A handler that takes a while (here the log's write, 12 ms) does not make the next second
+// late: the line changes exactly at it.
+TEST(UptimeRun, ASlowHandlerDoesNotMakeTheNextSecondLate) {
+    Harness h;
+    h.platform.clock.bootOffsetMs = 437;
+    h.platform.wallClock.onDateRead = [&h, slow = true]() mutable {
+        h.platform.clock.now += slow ? 12 : 0;
+        slow = false;
+    };
+    StartWithAutoStart(h);
+    Fit(h, 290, 134);
+    while (h.platform.logFile.writes.empty() && !h.app().ended()) {
+        h.runUntil(h.app().nextDueMs().value_or(h.platform.clock.now + 1));
+    }
+    const std::string line = h.text("LW_UPTIME_DISPLAY_TEXTBOX");
+    while (h.text("LW_UPTIME_DISPLAY_TEXTBOX") == line && !h.app().ended()) {
+        h.runUntil(h.app().nextDueMs().value_or(h.platform.clock.now + 1));
+    }
+    EXPECT_EQ(h.platform.clock.milliseconds() % kSecond, 0U);
+}
+
 // With the working area drawn every round can be seen: one each 15 ms, as it always was.
 TEST(UptimeRun, EveryBeatWhileTheWorkingAreaIsDrawn) {
     Harness h;
