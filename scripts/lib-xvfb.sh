@@ -67,7 +67,7 @@ _vd_wm_command() {
         openbox) echo openbox --sm-disable ;;
         kwin_x11) echo dbus-run-session -- env KWIN_COMPOSE=N kwin_x11 ;;
         mutter) echo dbus-run-session -- mutter --x11 --sm-disable ;;
-        xfwm4) echo xfwm4 --compositor=off --sm-client-disable ;;
+        xfwm4) echo dbus-run-session -- xfwm4 --compositor=off --sm-client-disable ;;
         *) return 1 ;;
     esac
 }
