@@ -32,7 +32,8 @@ NativeClass nativeClassOf(const Control& control) {
             style |= d.alignment == Alignment::Center ? ES_CENTER : ES_LEFT;
             return {L"EDIT", style, WS_EX_CLIENTEDGE};
         case ControlKind::CommandButton:
-            style |= WS_TABSTOP | (d.role == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+            style |=
+                WS_TABSTOP | (d.role == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
             return {L"BUTTON", style};
         case ControlKind::TickBox:
             // Not an automatic box: the program owns the value and raises the click itself.
@@ -69,8 +70,8 @@ HWND createNativeControl(const Control& control, HWND parent, HINSTANCE instance
     HWND hwnd = CreateWindowExW(native.exStyle, native.name, text.c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | native.style, r.left,
                                 r.top, r.width(), r.height(), parent,
-                                reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)),
-                                instance, nullptr);
+                                reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)), instance,
+                                nullptr);
     if (hwnd == nullptr) {
         return nullptr;
     }
@@ -136,11 +137,13 @@ std::wstring windowText(HWND hwnd) {
     return text;
 }
 
-void setWindowText(HWND hwnd, const std::string& utf8) {
+bool setWindowText(HWND hwnd, const std::string& utf8) {
     const std::wstring text = toWide(utf8);
-    if (windowText(hwnd) != text) {
-        SetWindowTextW(hwnd, text.c_str());
+    if (windowText(hwnd) == text) {
+        return false;
     }
+    SetWindowTextW(hwnd, text.c_str());
+    return true;
 }
 
 }  // namespace lwviz::win32

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/accessibility.h"
 #include "core/window_placement.h"
 #include "platform/win32/text_encoding.h"
 #include "ui/win32/native_controls.h"
@@ -62,6 +63,7 @@ WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND
     if (hwnd_ == nullptr) {
         return;
     }
+    annotations_.annotateWindow(hwnd_, owner != nullptr);
     dpi_ = GetDpiForWindow(hwnd_);
     gdi_.setDpi(dpi_);
     place();
@@ -92,7 +94,9 @@ void WindowView::apply(const Control& control, std::uint8_t changes) {
         return;  // not drawn: created from the model's state if it ever is
     }
     if ((changes & kChangedText) != 0) {
-        setWindowText(hwnd, control.text());
+        if (setWindowText(hwnd, control.text())) {
+            AccessibleAnnotations::textChanged(hwnd, control);
+        }
         if (control.definition().multiLine) {
             applyNativeFont(hwnd, control, gdi_);
         }
@@ -160,7 +164,11 @@ void WindowView::syncControls() {
             hwnd = createNativeControl(control, hwnd_, instance_,
                                        kFirstControlId + static_cast<int>(control.index()), dpi_,
                                        gdi_);
+            if (hwnd != nullptr) {
+                annotations_.annotate(hwnd, control);
+            }
         } else if (!wanted && hwnd != nullptr) {
+            annotations_.clear(hwnd);
             DestroyWindow(hwnd);
             hwnd = nullptr;
         } else if (wanted) {
@@ -172,17 +180,28 @@ void WindowView::syncControls() {
     if (changed) {
         stackControls();
     }
+    shapeCaptions();
     InvalidateRect(hwnd_, nullptr, TRUE);  // the lines
 }
 
 // Tab order is the order of the child windows: the layout's tab chain first, then the labels,
-// which every other kind of control covers where they overlap.
+// which every other kind of control covers where they overlap. A caption lies just above the
+// control it names, since Windows names an edit box after the static text above it; it takes
+// no focus, so the tab order stays the chain's.
 void WindowView::stackControls() {
+    auto drawn = [this](const Control* control) {
+        return control != nullptr && controls_[control->index()] != nullptr;
+    };
     std::vector<const Control*> order(model_.layout().tabChain().begin(),
                                       model_.layout().tabChain().end());
     for (const Control& control : model_.controls()) {
-        if (controls_[control.index()] != nullptr && !WindowLayout::takesFocus(control)) {
+        if (drawn(&control) && !WindowLayout::takesFocus(control) && !drawn(namedBy(control))) {
             order.push_back(&control);
+        }
+    }
+    for (const Control& control : model_.controls()) {
+        if (const Control* named = namedBy(control); drawn(&control) && drawn(named)) {
+            order.insert(std::find(order.begin(), order.end(), named), &control);
         }
     }
     HWND after = HWND_TOP;
@@ -190,6 +209,35 @@ void WindowView::stackControls() {
         HWND hwnd = controls_[control->index()];
         SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = hwnd;
+    }
+}
+
+// A caption above a control that covered it before (any tab stop; a label made before it) is
+// cut to the part that control leaves, so each shows as it did: "UPTIME:" runs under the edge
+// of the uptime display.
+void WindowView::shapeCaptions() {
+    for (const Control& caption : model_.controls()) {
+        const Control* named = namedBy(caption);
+        HWND hwnd = controls_[caption.index()];
+        if (named == nullptr || hwnd == nullptr || controls_[named->index()] == nullptr) {
+            continue;
+        }
+        const bool covered = WindowLayout::takesFocus(*named) || named->index() < caption.index();
+        const PixelRect a = pixelBounds(caption, dpi_);
+        const PixelRect b = pixelBounds(*named, dpi_);
+        const RECT own{a.left, a.top, a.right, a.bottom};
+        const RECT other{b.left, b.top, b.right, b.bottom};
+        RECT overlap{};
+        if (covered && IntersectRect(&overlap, &own, &other) != FALSE) {
+            HRGN shape = CreateRectRgn(0, 0, a.width(), a.height());
+            HRGN cover = CreateRectRgn(overlap.left - a.left, overlap.top - a.top,
+                                       overlap.right - a.left, overlap.bottom - a.top);
+            CombineRgn(shape, shape, cover, RGN_DIFF);
+            DeleteObject(cover);
+            SetWindowRgn(hwnd, shape, TRUE);  // the system owns the region from here
+        } else {
+            SetWindowRgn(hwnd, nullptr, TRUE);
+        }
     }
 }
 
@@ -286,6 +334,15 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(hwnd_, &paint);
             return 0;
         }
+        case WM_DESTROY:
+            // What the screen reader was told goes with the windows, the controls' too.
+            for (HWND control : controls_) {
+                if (control != nullptr) {
+                    annotations_.clear(control);
+                }
+            }
+            annotations_.clear(hwnd_);
+            return 0;
         case WM_CLOSE:
             // The program decides whether and how the window closes.
             app_.closeWindow(model_);

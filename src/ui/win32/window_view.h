@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "ui/win32/accessible_annotations.h"
 #include "ui/win32/gdi_cache.h"
 
 namespace lwviz::win32 {
@@ -53,6 +54,7 @@ private:
     void frameClient(int left, int top);
     void syncControls();
     void stackControls();
+    void shapeCaptions();
     [[nodiscard]] Control* controlOf(HWND control) const;
 
     Window& model_;
@@ -63,6 +65,7 @@ private:
     unsigned dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<HWND> controls_;  // by the control's index in the model; null when not drawn
     GdiCache gdi_;
+    AccessibleAnnotations annotations_;
     HWND lastFocus_ = nullptr;
     bool placing_ = false;  // the program, not the user, is moving the window
 };

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
         auto app = std::make_unique<lwviz::Application>(services);
         frontEnd.open(*app, SW_SHOWNORMAL);
         HWND main = frontEnd.view(app->mainWindow())->handle();
-        SendMessageW(frontEnd.view(app->mainWindow())->controlHandle("ABOUT_BUTTON"), BM_CLICK,
-                     0, 0);
+        SendMessageW(frontEnd.view(app->mainWindow())->controlHandle("ABOUT_BUTTON"), BM_CLICK, 0,
+                     0);
         HWND about = frontEnd.view(*app->aboutWindow())->handle();
         // Beside the main window rather than over it.
         RECT outer{};

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <oleacc.h>
 
 #include <memory>
 #include <string>
@@ -198,6 +200,79 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     MSG quit{};
     EXPECT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), 0);
     EXPECT_EQ(quit.wParam, 0U);
+}
+
+// What a screen reader gets of a native control through MSAA, from the system's proxy.
+struct Accessible {
+    long role = 0;
+    std::string name;
+    std::string description;
+};
+
+Accessible accessibleOf(HWND hwnd) {
+    Accessible result;
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return result;
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    auto text = [](auto get) {
+        BSTR value = nullptr;
+        const HRESULT status = get(&value);
+        std::string utf8 = status == S_OK && value != nullptr ? toUtf8(value) : "";
+        SysFreeString(value);
+        return utf8;
+    };
+    result.name = text([&](BSTR* value) { return object->get_accName(self, value); });
+    result.description = text([&](BSTR* value) { return object->get_accDescription(self, value); });
+    VARIANT role;
+    VariantInit(&role);
+    if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4) {
+        result.role = role.lVal;
+    }
+    object->Release();
+    return result;
+}
+
+TEST_F(FrontEndTest, NamesTheBoxesAfterTheirCaptionsWithoutMovingTheTabChain) {
+    open();
+    // Windows names an edit box after the static text just before it in Z-order.
+    HWND display = control("LW_UPTIME_DISPLAY_TEXTBOX");
+    HWND caption = control("UPTIME_TEXT_LABEL");
+    EXPECT_EQ(accessibleOf(display).name, "UPTIME:");
+    // A caption above the box it overlaps is cut to the part the box leaves.
+    bool above = false;
+    for (HWND w = GetWindow(caption, GW_HWNDNEXT); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        above = above || w == display;
+    }
+    if (above) {
+        RECT box{};
+        GetWindowRect(display, &box);
+        MapWindowPoints(nullptr, caption, reinterpret_cast<POINT*>(&box), 2);
+        HRGN shape = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_NE(GetWindowRgn(caption, shape), ERROR);
+        EXPECT_EQ(RectInRegion(shape, &box), FALSE);
+        EXPECT_NE(PtInRegion(shape, 0, 0), FALSE);
+        DeleteObject(shape);
+    }
+    // Tab still follows the window's tab chain, over the enabled controls.
+    HWND at = nullptr;
+    for (const Control* c : app->mainWindow().layout().tabChain()) {
+        HWND next = control(std::string(c->name()).c_str());
+        if (IsWindowEnabled(next) != FALSE) {
+            at = GetNextDlgTabItem(main(), at, FALSE);
+            EXPECT_EQ(at, next) << c->name();
+        }
+    }
+
+    SendMessageW(control("ABOUT_BUTTON"), BM_CLICK, 0, 0);
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    WindowView* about = frontEnd.view(*app->aboutWindow());
+    EXPECT_EQ(accessibleOf(about->controlHandle("OUTPUT_REPORT_TEXTBOX")).name, "Output Log");
 }
 
 // The version information of the built program, as Windows' file properties show it.
