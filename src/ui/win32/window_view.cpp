@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/accessibility.h"
 #include "core/window_placement.h"
@@ -52,8 +53,14 @@ DWORD windowStyle(const WindowStyle& style) {
 
 }  // namespace
 
-WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner)
-    : model_(model), app_(app), instance_(instance), owner_(owner) {
+WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner,
+                       HighContrastQuery highContrast)
+    : model_(model),
+      app_(app),
+      instance_(instance),
+      owner_(owner),
+      highContrastQuery_(std::move(highContrast)),
+      highContrast_(highContrastQuery_()) {
     registerClass(instance, windowProc);
     controls_.assign(model.controls().size(), nullptr);
     const std::wstring caption = toWide(model.definition().caption);
@@ -261,12 +268,16 @@ LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
                               reinterpret_cast<LPARAM>(hwnd));
     }
     const bool textBox = control->kind() == ControlKind::TextBox;
-    const std::optional<Colour> back = control->backColor();
-    const std::optional<Colour> fore = control->definition().foreColor;
-    if (!back && !fore && !textBox) {
+    const bool coloured = control->backColor() || control->definition().foreColor;
+    if (!coloured && !textBox) {
         return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(hwnd));
     }
+    // Under high contrast the design's colours give way to the system's, and the boxes' frames
+    // (the window frame's colour) show against them.
+    const std::optional<Colour> back = highContrast_ ? std::nullopt : control->backColor();
+    const std::optional<Colour> fore =
+        highContrast_ ? std::nullopt : control->definition().foreColor;
     // Text boxes default to the window colours, read-only ones too; the rest to the face.
     const int backIndex = textBox ? COLOR_WINDOW : COLOR_BTNFACE;
     const int foreIndex = textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT;
@@ -334,6 +345,13 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(hwnd_, &paint);
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // High contrast on or off, or other system colours: all drawn again.
+            highContrast_ = highContrastQuery_();
+            RedrawWindow(hwnd_, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_DESTROY:
             // What the screen reader was told goes with the windows, the controls' too.
             for (HWND control : controls_) {

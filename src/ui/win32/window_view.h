@@ -20,7 +20,9 @@ public:
     static constexpr int kFirstControlId = 100;
 
     // Creates the window hidden, at the model's geometry. `owner` is the owner window or null.
-    WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner);
+    // Under high contrast the coloured boxes take the system's colours.
+    WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner,
+               HighContrastQuery highContrast = systemHighContrast);
     WindowView(const WindowView&) = delete;
     WindowView& operator=(const WindowView&) = delete;
     WindowView(WindowView&&) = delete;
@@ -68,6 +70,8 @@ private:
     AccessibleAnnotations annotations_;
     HWND lastFocus_ = nullptr;
     bool placing_ = false;  // the program, not the user, is moving the window
+    HighContrastQuery highContrastQuery_;
+    bool highContrast_ = false;  // as the query said when the window last heard of a change
 };
 
 }  // namespace lwviz::win32

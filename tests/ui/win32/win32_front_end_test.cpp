@@ -67,7 +67,8 @@ protected:
     }
 
     FakePlatform platform;
-    Win32FrontEnd frontEnd{GetModuleHandleW(nullptr)};
+    bool highContrast = false;  // what the windows are told of the system's setting
+    Win32FrontEnd frontEnd{GetModuleHandleW(nullptr), [this] { return highContrast; }};
     Services services = platform.servicesWith({.host = &frontEnd});
     std::unique_ptr<Application> app;
 };
@@ -273,6 +274,69 @@ TEST_F(FrontEndTest, NamesTheBoxesAfterTheirCaptionsWithoutMovingTheTabChain) {
     ASSERT_NE(app->aboutWindow(), nullptr);
     WindowView* about = frontEnd.view(*app->aboutWindow());
     EXPECT_EQ(accessibleOf(about->controlHandle("OUTPUT_REPORT_TEXTBOX")).name, "Output Log");
+}
+
+// The live-region events raised in this process, with the text of their window at the time.
+std::vector<std::string>& liveRegionEvents() {
+    static std::vector<std::string> events;
+    return events;
+}
+
+void CALLBACK onLiveRegion(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND hwnd, LONG object,
+                           LONG child, DWORD /*thread*/, DWORD /*time*/) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        liveRegionEvents().push_back(textOf(hwnd));
+    }
+}
+
+TEST_F(FrontEndTest, AnnouncesEachChangeOfTheStatusLineOnce) {
+    liveRegionEvents().clear();
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        onLiveRegion, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    open();
+    SendMessageW(control("START_STOP_BUTTON"), BM_CLICK, 0, 0);
+    pump(50);
+    EXPECT_EQ(liveRegionEvents(), std::vector<std::string>{"!!! STARTING !!!"});
+    // Logging, a second later, and drawn again with the text it already shows: one more.
+    platform.clock.now += 10000;
+    pump(1100);
+    platform.clock.now += 1000;
+    pump(1100);
+    const Control& status = app->mainWindow().control("CURRENT_STATUS_LABEL");
+    frontEnd.view(app->mainWindow())->apply(status, kChangedText);
+    pump(50);
+    EXPECT_EQ(liveRegionEvents(),
+              (std::vector<std::string>{"!!! STARTING !!!", "!!! LOGGING UPTIME !!!"}));
+    UnhookWinEvent(hook);
+}
+
+TEST_F(FrontEndTest, GivesTheColouredBoxesTheSystemColoursUnderHighContrast) {
+    open();
+    const std::pair designed{COLORREF{0x00FF00}, COLORREF{0x000000}};
+    const std::pair window{GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
+    const std::pair face{GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+    pump(50);
+    highContrast = true;
+    EXPECT_EQ(coloursOf(main(), control("LW_TITLE_1")), designed) << "before the system says";
+    SendMessageW(main(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(coloursOf(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")), window);
+    EXPECT_EQ(coloursOf(main(), control("CURRENT_STATUS_LABEL")), face);
+    EXPECT_EQ(coloursOf(main(), control("LW_TITLE_1")), face);
+    EXPECT_NE(GetUpdateRect(control("LW_TITLE_1"), nullptr, FALSE), FALSE) << "not drawn again";
+    // A window opened under high contrast has the system's colours from the start.
+    SendMessageW(control("ABOUT_BUTTON"), BM_CLICK, 0, 0);
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    WindowView* about = frontEnd.view(*app->aboutWindow());
+    EXPECT_EQ(coloursOf(about->handle(), about->controlHandle("CREATOR_TEXTBOX")), face);
+    SendMessageW(about->handle(), WM_COMMAND, IDCANCEL, 0);
+
+    highContrast = false;
+    SendMessageW(main(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(coloursOf(main(), control("LW_TITLE_1")), designed);
+    EXPECT_EQ(coloursOf(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),
+              std::make_pair(COLORREF{0x00FF00}, COLORREF{0x0000FF}));
 }
 
 // The version information of the built program, as Windows' file properties show it.
