@@ -221,7 +221,8 @@ void WindowView::stackControls() {
 
 // A caption above a control that covered it before (any tab stop; a label made before it) is
 // cut to the part that control leaves, so each shows as it did: "UPTIME:" runs under the edge
-// of the uptime display.
+// of the uptime display. Under high contrast no caption covers the control it names, whose
+// frame then shows whole.
 void WindowView::shapeCaptions() {
     for (const Control& caption : model_.controls()) {
         const Control* named = namedBy(caption);
@@ -229,7 +230,8 @@ void WindowView::shapeCaptions() {
         if (named == nullptr || hwnd == nullptr || controls_[named->index()] == nullptr) {
             continue;
         }
-        const bool covered = WindowLayout::takesFocus(*named) || named->index() < caption.index();
+        const bool covered =
+            highContrast_ || WindowLayout::takesFocus(*named) || named->index() < caption.index();
         const PixelRect a = pixelBounds(caption, dpi_);
         const PixelRect b = pixelBounds(*named, dpi_);
         const RECT own{a.left, a.top, a.right, a.bottom};
@@ -349,6 +351,7 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETTINGCHANGE:
             // High contrast on or off, or other system colours: all drawn again.
             highContrast_ = highContrastQuery_();
+            shapeCaptions();
             RedrawWindow(hwnd_, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -1,14 +1,16 @@
 // Not a test: shows the main window and the About window on in-memory services, prints what
 // MSAA says of them (role, name, description of each window and its controls, in Z-order) and
-// keeps them open, side by side, for the given seconds, for a look or a screenshot.
+// keeps them open, side by side, for the given seconds, for a look or a screenshot. With
+// --high-contrast the windows are told that high contrast is on, whatever the system says.
 //
-//   lwviz_win32_preview [SECONDS]
+//   lwviz_win32_preview [SECONDS] [--high-contrast]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -76,9 +78,12 @@ void printTree(HWND window) {
 int main(int argc, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 0;
+    const bool highContrast = argc > 2 && std::strcmp(argv[2], "--high-contrast") == 0;
     {
         lwviz::testing::FakePlatform platform;
-        lwviz::win32::Win32FrontEnd frontEnd(GetModuleHandleW(nullptr));
+        lwviz::win32::Win32FrontEnd frontEnd(GetModuleHandleW(nullptr), [highContrast] {
+            return highContrast || lwviz::win32::systemHighContrast();
+        });
         lwviz::Services services = platform.servicesWith({.host = &frontEnd});
         auto app = std::make_unique<lwviz::Application>(services);
         frontEnd.open(*app, SW_SHOWNORMAL);
