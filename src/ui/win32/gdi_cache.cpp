@@ -43,6 +43,13 @@ std::wstring faceFor(const Font& font) {
 
 }  // namespace
 
+bool systemHighContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) != FALSE &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 GdiCache::~GdiCache() {
     dropFonts();
     for (auto& [colour, brush] : brushes_) {

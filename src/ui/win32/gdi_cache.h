@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string_view>
 #include <tuple>
@@ -9,6 +10,11 @@
 #include "core/control.h"
 
 namespace lwviz::win32 {
+
+// Whether high contrast is on: the system's setting (SPI_GETHIGHCONTRAST), or another source
+// that stands in for it.
+using HighContrastQuery = std::function<bool()>;
+[[nodiscard]] bool systemHighContrast();
 
 // The fonts and brushes one window draws with, each made once and deleted with the window.
 // Fonts are made for the window's dpi; another dpi drops them.

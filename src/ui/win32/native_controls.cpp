@@ -137,11 +137,13 @@ std::wstring windowText(HWND hwnd) {
     return text;
 }
 
-void setWindowText(HWND hwnd, const std::string& utf8) {
+bool setWindowText(HWND hwnd, const std::string& utf8) {
     const std::wstring text = toWide(utf8);
-    if (windowText(hwnd) != text) {
-        SetWindowTextW(hwnd, text.c_str());
+    if (windowText(hwnd) == text) {
+        return false;
     }
+    SetWindowTextW(hwnd, text.c_str());
+    return true;
 }
 
 }  // namespace lwviz::win32

@@ -27,7 +27,8 @@ void applyNativeFont(HWND hwnd, const Control& control, GdiCache& gdi);
 [[nodiscard]] WPARAM checkState(std::int16_t value);
 
 [[nodiscard]] std::wstring windowText(HWND hwnd);
-// Sets the text unless it is already shown, which keeps the caret where it is.
-void setWindowText(HWND hwnd, const std::string& utf8);
+// Sets the text unless it is already shown, which keeps the caret where it is; true when it
+// set it.
+bool setWindowText(HWND hwnd, const std::string& utf8);
 
 }  // namespace lwviz::win32

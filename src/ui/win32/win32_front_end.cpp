@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace lwviz::win32 {
 namespace {
@@ -9,7 +10,8 @@ constexpr const wchar_t* kTimerClass = L"LWVIZ_TIMER";
 constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
-Win32FrontEnd::Win32FrontEnd(HINSTANCE instance) : instance_(instance) {
+Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, HighContrastQuery highContrast)
+    : instance_(instance), highContrast_(std::move(highContrast)) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (GetClassInfoExW(instance, kTimerClass, &wc) == 0) {
@@ -67,8 +69,8 @@ LRESULT CALLBACK Win32FrontEnd::timerProc(HWND hwnd, UINT message, WPARAM wParam
 void Win32FrontEnd::show(Window& window, Window* owner) {
     WindowView* ownerView = owner == nullptr ? nullptr : view(*owner);
     HWND ownerHandle = ownerView != nullptr ? ownerView->handle() : nullptr;
-    WindowView& shown =
-        views_.add(window, std::make_unique<WindowView>(instance_, window, *app_, ownerHandle));
+    WindowView& shown = views_.add(
+        window, std::make_unique<WindowView>(instance_, window, *app_, ownerHandle, highContrast_));
     // Modal, but without a nested loop: the owner takes no input while the main loop (and with
     // it every timer) goes on.
     if (ownerHandle != nullptr) {

@@ -14,7 +14,8 @@ namespace lwviz::win32 {
 // one SetTimer that wakes the program when its next timer falls due.
 class Win32FrontEnd final : public ViewHost<WindowView> {
 public:
-    explicit Win32FrontEnd(HINSTANCE instance);
+    // `highContrast` tells the windows whether high contrast is on.
+    explicit Win32FrontEnd(HINSTANCE instance, HighContrastQuery highContrast = systemHighContrast);
     Win32FrontEnd(const Win32FrontEnd&) = delete;
     Win32FrontEnd& operator=(const Win32FrontEnd&) = delete;
     Win32FrontEnd(Win32FrontEnd&&) = delete;
@@ -36,6 +37,7 @@ private:
     void takeDown(WindowView& view) override;
 
     HINSTANCE instance_;
+    HighContrastQuery highContrast_;
     int firstShow_ = SW_SHOWNORMAL;
     HWND timerWindow_ = nullptr;  // message-only window that receives WM_TIMER
     unsigned armedMs_ = 0;        // the period it is armed with; 0: none

@@ -2,6 +2,7 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/application.h"
 #include "platform/win32/clocks.h"
@@ -15,12 +16,35 @@
 #include "platform/win32/wall_clock.h"
 #include "ui/win32/win32_front_end.h"
 
+namespace {
+
+// COM for the whole run, in this thread: the accessibility annotations are COM objects.
+class ComApartment {
+public:
+    ComApartment() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ComApartment(ComApartment&&) = delete;
+    ComApartment& operator=(ComApartment&&) = delete;
+    ~ComApartment() {
+        if (started_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool started_;
+};
+
+}  // namespace
+
 // The parameters keep this program's names, not the system header's.
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
     using namespace lwviz::win32;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    const ComApartment com;  // before the windows, which use it, and gone after them
 
     TickCount64Counter ticks;
     PerformanceCounterClock clock;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
+#include "core/accessibility.h"
 #include "core/window_placement.h"
 #include "platform/win32/text_encoding.h"
 #include "ui/win32/native_controls.h"
@@ -51,8 +53,14 @@ DWORD windowStyle(const WindowStyle& style) {
 
 }  // namespace
 
-WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner)
-    : model_(model), app_(app), instance_(instance), owner_(owner) {
+WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner,
+                       HighContrastQuery highContrast)
+    : model_(model),
+      app_(app),
+      instance_(instance),
+      owner_(owner),
+      highContrastQuery_(std::move(highContrast)),
+      highContrast_(highContrastQuery_()) {
     registerClass(instance, windowProc);
     controls_.assign(model.controls().size(), nullptr);
     const std::wstring caption = toWide(model.definition().caption);
@@ -62,6 +70,7 @@ WindowView::WindowView(HINSTANCE instance, Window& model, Application& app, HWND
     if (hwnd_ == nullptr) {
         return;
     }
+    annotations_.annotateWindow(hwnd_, owner != nullptr);
     dpi_ = GetDpiForWindow(hwnd_);
     gdi_.setDpi(dpi_);
     place();
@@ -92,7 +101,9 @@ void WindowView::apply(const Control& control, std::uint8_t changes) {
         return;  // not drawn: created from the model's state if it ever is
     }
     if ((changes & kChangedText) != 0) {
-        setWindowText(hwnd, control.text());
+        if (setWindowText(hwnd, control.text())) {
+            AccessibleAnnotations::textChanged(hwnd, control);
+        }
         if (control.definition().multiLine) {
             applyNativeFont(hwnd, control, gdi_);
         }
@@ -160,7 +171,11 @@ void WindowView::syncControls() {
             hwnd = createNativeControl(control, hwnd_, instance_,
                                        kFirstControlId + static_cast<int>(control.index()), dpi_,
                                        gdi_);
+            if (hwnd != nullptr) {
+                annotations_.annotate(hwnd, control);
+            }
         } else if (!wanted && hwnd != nullptr) {
+            annotations_.clear(hwnd);
             DestroyWindow(hwnd);
             hwnd = nullptr;
         } else if (wanted) {
@@ -172,17 +187,28 @@ void WindowView::syncControls() {
     if (changed) {
         stackControls();
     }
+    shapeCaptions();
     InvalidateRect(hwnd_, nullptr, TRUE);  // the lines
 }
 
 // Tab order is the order of the child windows: the layout's tab chain first, then the labels,
-// which every other kind of control covers where they overlap.
+// which every other kind of control covers where they overlap. A caption lies just above the
+// control it names, since Windows names an edit box after the static text above it; it takes
+// no focus, so the tab order stays the chain's.
 void WindowView::stackControls() {
+    auto drawn = [this](const Control* control) {
+        return control != nullptr && controls_[control->index()] != nullptr;
+    };
     std::vector<const Control*> order(model_.layout().tabChain().begin(),
                                       model_.layout().tabChain().end());
     for (const Control& control : model_.controls()) {
-        if (controls_[control.index()] != nullptr && !WindowLayout::takesFocus(control)) {
+        if (drawn(&control) && !WindowLayout::takesFocus(control) && !drawn(namedBy(control))) {
             order.push_back(&control);
+        }
+    }
+    for (const Control& control : model_.controls()) {
+        if (const Control* named = namedBy(control); drawn(&control) && drawn(named)) {
+            order.insert(std::find(order.begin(), order.end(), named), &control);
         }
     }
     HWND after = HWND_TOP;
@@ -190,6 +216,37 @@ void WindowView::stackControls() {
         HWND hwnd = controls_[control->index()];
         SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = hwnd;
+    }
+}
+
+// A caption above a control that covered it before (any tab stop; a label made before it) is
+// cut to the part that control leaves, so each shows as it did: "UPTIME:" runs under the edge
+// of the uptime display. Under high contrast no caption covers the control it names, whose
+// frame then shows whole.
+void WindowView::shapeCaptions() {
+    for (const Control& caption : model_.controls()) {
+        const Control* named = namedBy(caption);
+        HWND hwnd = controls_[caption.index()];
+        if (named == nullptr || hwnd == nullptr || controls_[named->index()] == nullptr) {
+            continue;
+        }
+        const bool covered =
+            highContrast_ || WindowLayout::takesFocus(*named) || named->index() < caption.index();
+        const PixelRect a = pixelBounds(caption, dpi_);
+        const PixelRect b = pixelBounds(*named, dpi_);
+        const RECT own{a.left, a.top, a.right, a.bottom};
+        const RECT other{b.left, b.top, b.right, b.bottom};
+        RECT overlap{};
+        if (covered && IntersectRect(&overlap, &own, &other) != FALSE) {
+            HRGN shape = CreateRectRgn(0, 0, a.width(), a.height());
+            HRGN cover = CreateRectRgn(overlap.left - a.left, overlap.top - a.top,
+                                       overlap.right - a.left, overlap.bottom - a.top);
+            CombineRgn(shape, shape, cover, RGN_DIFF);
+            DeleteObject(cover);
+            SetWindowRgn(hwnd, shape, TRUE);  // the system owns the region from here
+        } else {
+            SetWindowRgn(hwnd, nullptr, TRUE);
+        }
     }
 }
 
@@ -213,12 +270,16 @@ LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
                               reinterpret_cast<LPARAM>(hwnd));
     }
     const bool textBox = control->kind() == ControlKind::TextBox;
-    const std::optional<Colour> back = control->backColor();
-    const std::optional<Colour> fore = control->definition().foreColor;
-    if (!back && !fore && !textBox) {
+    const bool coloured = control->backColor() || control->definition().foreColor;
+    if (!coloured && !textBox) {
         return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(hwnd));
     }
+    // Under high contrast the design's colours give way to the system's, and the boxes' frames
+    // (the window frame's colour) show against them.
+    const std::optional<Colour> back = highContrast_ ? std::nullopt : control->backColor();
+    const std::optional<Colour> fore =
+        highContrast_ ? std::nullopt : control->definition().foreColor;
     // Text boxes default to the window colours, read-only ones too; the rest to the face.
     const int backIndex = textBox ? COLOR_WINDOW : COLOR_BTNFACE;
     const int foreIndex = textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT;
@@ -286,6 +347,23 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(hwnd_, &paint);
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // High contrast on or off, or other system colours: all drawn again.
+            highContrast_ = highContrastQuery_();
+            shapeCaptions();
+            RedrawWindow(hwnd_, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_DESTROY:
+            // What the screen reader was told goes with the windows, the controls' too.
+            for (HWND control : controls_) {
+                if (control != nullptr) {
+                    annotations_.clear(control);
+                }
+            }
+            annotations_.clear(hwnd_);
+            return 0;
         case WM_CLOSE:
             // The program decides whether and how the window closes.
             app_.closeWindow(model_);

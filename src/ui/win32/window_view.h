@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "ui/win32/accessible_annotations.h"
 #include "ui/win32/gdi_cache.h"
 
 namespace lwviz::win32 {
@@ -19,7 +20,9 @@ public:
     static constexpr int kFirstControlId = 100;
 
     // Creates the window hidden, at the model's geometry. `owner` is the owner window or null.
-    WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner);
+    // Under high contrast the coloured boxes take the system's colours.
+    WindowView(HINSTANCE instance, Window& model, Application& app, HWND owner,
+               HighContrastQuery highContrast = systemHighContrast);
     WindowView(const WindowView&) = delete;
     WindowView& operator=(const WindowView&) = delete;
     WindowView(WindowView&&) = delete;
@@ -53,6 +56,7 @@ private:
     void frameClient(int left, int top);
     void syncControls();
     void stackControls();
+    void shapeCaptions();
     [[nodiscard]] Control* controlOf(HWND control) const;
 
     Window& model_;
@@ -63,8 +67,11 @@ private:
     unsigned dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<HWND> controls_;  // by the control's index in the model; null when not drawn
     GdiCache gdi_;
+    AccessibleAnnotations annotations_;
     HWND lastFocus_ = nullptr;
     bool placing_ = false;  // the program, not the user, is moving the window
+    HighContrastQuery highContrastQuery_;
+    bool highContrast_ = false;  // as the query said when the window last heard of a change
 };
 
 }  // namespace lwviz::win32

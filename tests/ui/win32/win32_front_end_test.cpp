@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <oleacc.h>
 
 #include <memory>
 #include <string>
@@ -65,7 +67,8 @@ protected:
     }
 
     FakePlatform platform;
-    Win32FrontEnd frontEnd{GetModuleHandleW(nullptr)};
+    bool highContrast = false;  // what the windows are told of the system's setting
+    Win32FrontEnd frontEnd{GetModuleHandleW(nullptr), [this] { return highContrast; }};
     Services services = platform.servicesWith({.host = &frontEnd});
     std::unique_ptr<Application> app;
 };
@@ -78,6 +81,40 @@ std::pair<COLORREF, COLORREF> coloursOf(HWND parent, HWND control) {
     const std::pair<COLORREF, COLORREF> colours{GetTextColor(dc), GetBkColor(dc)};
     DeleteDC(dc);
     return colours;
+}
+
+// The name a screen reader gets of a native control through MSAA, from the system's proxy.
+std::string accessibleName(HWND hwnd) {
+    IAccessible* object = nullptr;
+    BSTR name = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    if (SUCCEEDED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)))) {
+        object->get_accName(self, &name);
+        object->Release();
+    }
+    std::string utf8 = name != nullptr ? toUtf8(name) : "(none)";
+    SysFreeString(name);
+    return utf8;
+}
+
+// Whether a caption that lies above a box paints over part of it.
+bool paintsOver(HWND caption, HWND box) {
+    RECT own{};
+    RECT other{};
+    RECT overlap{};
+    GetWindowRect(caption, &own);
+    GetWindowRect(box, &other);
+    if (IntersectRect(&overlap, &own, &other) == FALSE) {
+        return false;
+    }
+    OffsetRect(&overlap, -own.left, -own.top);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    const bool over =
+        GetWindowRgn(caption, shape) == ERROR || RectInRegion(shape, &overlap) != FALSE;
+    DeleteObject(shape);
+    return over;
 }
 
 TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
@@ -148,6 +185,15 @@ TEST_F(FrontEndTest, DrawsWhatTheLayoutDrawsWithNativeControlsFontsAndColours) {
 
 TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     platform.environment.name = std::string(64, 'N');  // a long line in the entry
+    static std::vector<std::string> announced;         // the texts of the live-region events
+    auto record = [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+        if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+            announced.push_back(textOf(hwnd));
+        }
+    };
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        record, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     open();
     SendMessageW(control("AUTOSTART_TICKBOX"), BM_CLICK, 0, 0);
     EXPECT_EQ(app->mainWindow().control("AUTOSTART_TICKBOX").value(), kTicked);
@@ -164,6 +210,12 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     EXPECT_EQ(textOf(control("CURRENT_STATUS_LABEL")), "!!! LOGGING UPTIME !!!");
     platform.clock.now += 1000;
     pump(1100);
+    // Each change of the status line is announced once: drawn again, it is not.
+    frontEnd.view(app->mainWindow())
+        ->apply(app->mainWindow().control("CURRENT_STATUS_LABEL"), kChangedText);
+    pump(50);
+    EXPECT_EQ(announced, (std::vector<std::string>{"!!! STARTING !!!", "!!! LOGGING UPTIME !!!"}));
+    UnhookWinEvent(hook);
 
     SendMessageW(control("ABOUT_BUTTON"), BM_CLICK, 0, 0);
     ASSERT_NE(app->aboutWindow(), nullptr);
@@ -173,6 +225,7 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     EXPECT_EQ(IsWindowEnabled(main()), FALSE);
     // The report shows the whole entry: no line wrapped, the last one inside the box.
     HWND report = about->controlHandle("OUTPUT_REPORT_TEXTBOX");
+    EXPECT_EQ(accessibleName(report), "Output Log");
     EXPECT_EQ(SendMessageW(report, EM_GETLINECOUNT, 0, 0), 9);
     RECT box{};
     GetClientRect(report, &box);
@@ -198,6 +251,44 @@ TEST_F(FrontEndTest, HandsTheUsersInputAndItsTimerToTheProgram) {
     MSG quit{};
     EXPECT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), 0);
     EXPECT_EQ(quit.wParam, 0U);
+}
+
+TEST_F(FrontEndTest, NamesTheBoxesAfterTheirCaptionsWithoutMovingTheTabChain) {
+    open();
+    // Windows names an edit box after the static text just before it in Z-order.
+    HWND display = control("LW_UPTIME_DISPLAY_TEXTBOX");
+    EXPECT_EQ(accessibleName(display), "UPTIME:");
+    EXPECT_EQ(GetWindow(display, GW_HWNDPREV), control("UPTIME_TEXT_LABEL"));
+    EXPECT_FALSE(paintsOver(control("UPTIME_TEXT_LABEL"), display));
+    // Tab still follows the window's tab chain, over the enabled controls.
+    HWND at = nullptr;
+    for (const Control* c : app->mainWindow().layout().tabChain()) {
+        HWND next = control(std::string(c->name()).c_str());
+        if (IsWindowEnabled(next) != FALSE) {
+            at = GetNextDlgTabItem(main(), at, FALSE);
+            EXPECT_EQ(at, next) << c->name();
+        }
+    }
+}
+
+TEST_F(FrontEndTest, GivesTheColouredBoxesTheSystemColoursUnderHighContrast) {
+    open();
+    const std::pair designed{COLORREF{0x00FF00}, COLORREF{0x000000}};
+    const std::pair face{GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+    pump(50);
+    highContrast = true;
+    SendMessageW(main(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(coloursOf(main(), control("LW_UPTIME_DISPLAY_TEXTBOX")),
+              std::pair(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(coloursOf(main(), control("CURRENT_STATUS_LABEL")), face);
+    EXPECT_NE(GetUpdateRect(control("LW_TITLE_1"), nullptr, FALSE), FALSE) << "not drawn again";
+    // "STATUS:" runs over the status line's frame in the design, but not here.
+    EXPECT_FALSE(paintsOver(control("STATUS_LABEL"), control("CURRENT_STATUS_LABEL")));
+
+    highContrast = false;
+    SendMessageW(main(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(coloursOf(main(), control("LW_TITLE_1")), designed);
+    EXPECT_TRUE(paintsOver(control("STATUS_LABEL"), control("CURRENT_STATUS_LABEL")));
 }
 
 // The version information of the built program, as Windows' file properties show it.
