@@ -36,20 +36,15 @@ VARIANT integer(LONG value) {
 }  // namespace
 
 AccessibleAnnotations::AccessibleAnnotations() {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services_)))) {
-        services_ = nullptr;
-    }
-}
-
-AccessibleAnnotations::~AccessibleAnnotations() {
-    if (services_ != nullptr) {
-        services_->Release();
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        services_.reset(services);
     }
 }
 
 void AccessibleAnnotations::annotate(HWND hwnd, const Control& control) {
-    if (services_ == nullptr) {
+    if (!services_) {
         return;
     }
     const AccessibleDefinition& a = control.definition().accessible;
@@ -71,14 +66,14 @@ void AccessibleAnnotations::annotate(HWND hwnd, const Control& control) {
 }
 
 void AccessibleAnnotations::annotateWindow(HWND hwnd, bool owned) {
-    if (services_ != nullptr && owned) {
+    if (services_ && owned) {
         services_->SetHwndProp(hwnd, kObject, CHILDID_SELF, PROPID_ACC_ROLE,
                                integer(ROLE_SYSTEM_DIALOG));
     }
 }
 
 void AccessibleAnnotations::clear(HWND hwnd) {
-    if (services_ == nullptr) {
+    if (!services_) {
         return;
     }
     static const std::array<MSAAPROPID, 4> kProperties = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION,

@@ -4,6 +4,8 @@
 // After windows.h, which it needs.
 #include <oleacc.h>
 
+#include <memory>
+
 #include "core/control.h"
 
 namespace lwviz::win32 {
@@ -15,11 +17,6 @@ namespace lwviz::win32 {
 class AccessibleAnnotations {
 public:
     AccessibleAnnotations();
-    AccessibleAnnotations(const AccessibleAnnotations&) = delete;
-    AccessibleAnnotations& operator=(const AccessibleAnnotations&) = delete;
-    AccessibleAnnotations(AccessibleAnnotations&&) = delete;
-    AccessibleAnnotations& operator=(AccessibleAnnotations&&) = delete;
-    ~AccessibleAnnotations();
 
     // The control's name, role and description on its native control `hwnd`; a status line is
     // also a polite live region.
@@ -34,7 +31,10 @@ public:
     static void textChanged(HWND hwnd, const Control& control);
 
 private:
-    IAccPropServices* services_ = nullptr;
+    struct Release {
+        void operator()(IUnknown* object) const { object->Release(); }
+    };
+    std::unique_ptr<IAccPropServices, Release> services_;
 };
 
 }  // namespace lwviz::win32
