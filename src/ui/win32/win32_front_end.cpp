@@ -4,10 +4,14 @@
 #include <memory>
 #include <utility>
 
+#include "core/scheduler.h"
+
 namespace lwviz::win32 {
 namespace {
 constexpr const wchar_t* kTimerClass = L"LWVIZ_TIMER";
 constexpr UINT_PTR kTimerId = 1;
+// The longest wait a repeating timer may keep: a beat of the engine's working-area rounds.
+constexpr unsigned kKeptWaitMs = 2 * Scheduler::kMinimumIntervalMs;
 }  // namespace
 
 Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, HighContrastQuery highContrast)
@@ -89,6 +93,8 @@ void Win32FrontEnd::takeDown(WindowView& view) {
 
 // The window timer repeats by itself: right after its tick, a wait of the period it already
 // has needs no call at all. Arming it anew at every wake-up cost two server calls each time.
+// Only on the engine's short beat, though: the timer repeats from when it fell due, which is
+// before its tick is handled, so a kept wait to the next displayed second would end early.
 void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
     if (!milliseconds) {
         if (armedMs_ != 0) {
@@ -99,7 +105,7 @@ void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
     }
     const auto wait = static_cast<unsigned>(
         std::clamp<std::int64_t>(*milliseconds, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
-    if (timerWaking_ && wait == armedMs_) {
+    if (timerWaking_ && wait == armedMs_ && wait <= kKeptWaitMs) {
         return;
     }
     SetTimer(timerWindow_, kTimerId, wait, nullptr);
