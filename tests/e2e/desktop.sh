@@ -22,7 +22,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # shellcheck source-path=SCRIPTDIR source=lib-requires.sh
 source "$here/lib-requires.sh"
-require_tools Xvfb "$wm" wmctrl xdpyinfo xauth xdotool xprop xwininfo wish
+require_tools Xvfb "$wm" wmctrl xdpyinfo xauth xdotool xprop xwininfo wish xev
 # shellcheck source-path=SCRIPTDIR source=../../scripts/lib-xvfb.sh
 source "$here/../../scripts/lib-xvfb.sh"
 # shellcheck source-path=SCRIPTDIR source=lib-windows-on-screen.sh
@@ -93,6 +93,23 @@ check_window() {
     [[ "$size" == "$client" ]] || fail "$what: client area ${size/ /x}, design ${client/ /x}"
 }
 
+# The places each top-level frame of a shown window took, as a watcher of the root window saw
+# them ("ID X,Y" a line, each place once; the window manager's 1x1 start left out): a window
+# that opened where it belongs has one.
+frame_places() {
+    awk '/^MapNotify/ { map = 1; next }
+         /^ConfigureNotify/ { configure = 1; next }
+         map { if (match($0, /window 0x[0-9a-f]+/)) mapped[substr($0, RSTART + 7, RLENGTH - 7)] = 1; map = 0 }
+         configure {
+             if (match($0, /window 0x[0-9a-f]+, \(-?[0-9]+,-?[0-9]+\), width [0-9]+, height [0-9]+/)) {
+                 split(substr($0, RSTART + 7, RLENGTH - 7), part, ", ")
+                 if (part[3] != "width 1" || part[4] != "height 1") place[part[1] " " part[2]] = 1
+             }
+             configure = 0
+         }
+         END { for (p in place) { split(p, id, " "); if (id[1] in mapped) print p } }' "$1" | sort
+}
+
 # The About button's centre: (2040 + 735 / 2, 1320 + 495 / 2) twips, 15 to the pixel.
 open_about() {
     xdotool mousemove --window "$(window_titled "$main_title")" 160 104 click 1
@@ -108,8 +125,19 @@ close_about() {
 
 placement() {
     printf '[%s]\nMAIN_Left=3000\nMAIN_Top=2000\nABOUT_Left=9000\nABOUT_Top=6000\n' "$name" >"$ini"
+    xev -root -event substructure >"$work/root-events" 2>&1 &
+    local watcher=$!
+    sleep 0.3
     start_program
     check_window "$main_title" 200 133 "$main_client" "main window"
+    kill "$watcher"
+    wait "$watcher" 2>/dev/null
+    # Asked of the window manager ahead, the frame is known before the window is shown: it
+    # opens in its place, with no move once it is framed.
+    local places
+    places=$(frame_places "$work/root-events")
+    echo "$wm: the main window's frame took: ${places//$'\n'/; }"
+    [[ $(wc -l <<<"$places") == 1 ]] || fail "the main window moved after it was shown: $places"
     local opening
     for opening in 1 2 3; do
         open_about

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "core/window_placement.h"
+#include "platform/qt/x11_frame_extents.h"
 #include "ui/qt/accessible_views.h"
 #include "ui/qt/lw_icon.h"
 #include "ui/qt/model_to_qt.h"
@@ -61,6 +62,10 @@ WindowView::WindowView(Window& window, Application& app, WindowView* owner)
     moveSettled_.setSingleShot(true);
     moveSettled_.setInterval(kMoveSettleMs);
     connect(&moveSettled_, &QTimer::timeout, this, [this] { reportPosition(); });
+    // Asked of the window manager before the window is shown, so that it opens where it
+    // belongs rather than moving once it is framed.
+    winId();
+    frameAhead_ = frameExtentsAhead(*windowHandle());
     place();
 }
 
@@ -103,7 +108,7 @@ QMargins WindowView::frame() const {
     if (frameKnown_ && windowHandle() != nullptr) {
         return windowHandle()->frameMargins();
     }
-    return lastFrameSeen();
+    return frameAhead_.value_or(lastFrameSeen());
 }
 
 // The client area is the design's whatever frame the window manager draws, and the client is

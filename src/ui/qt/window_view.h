@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,7 @@ private:
     Application& app_;
     std::vector<QWidget*> widgets_;  // by control index; nullptr where nothing is drawn
     QMargins usedFrame_;
+    std::optional<QMargins> frameAhead_;  // the window manager's answer before the first show
     QTimer moveSettled_;
     bool dialog_;
     bool frameKnown_ = false;
