@@ -42,6 +42,13 @@ std::string accessibleName(const Control& control) {
     return std::string(text);
 }
 
+ShownColours shownColours(const Control& control, bool highContrast) noexcept {
+    if (highContrast) {
+        return {};
+    }
+    return {control.definition().foreColor, control.backColor()};
+}
+
 std::vector<const Control*> readingOrder(const Window& window) {
     std::vector<const Control*> order;
     for (const Control& control : window.controls()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,14 @@ namespace lwviz {
 // ("UPTIME:" names the uptime display "UPTIME"); empty when neither (the toolkit then names
 // labels, buttons and tick boxes by their text).
 [[nodiscard]] std::string accessibleName(const Control& control);
+
+// The colours a control is drawn in: the design's, or none (the system's own) under high
+// contrast, where the design's fixed green, black and red would override what the user chose.
+struct ShownColours {
+    std::optional<Colour> fore;
+    std::optional<Colour> back;
+};
+[[nodiscard]] ShownColours shownColours(const Control& control, bool highContrast) noexcept;
 
 // The drawn controls but the lines, in reading order: by rows from the top, each row from the left.
 // Screen readers walk a window in this order, whatever the order the controls are stacked in.

@@ -11,17 +11,13 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/qt/xcb_reply.h"
+
 namespace lwviz::qt {
 namespace {
 
 // How long the window manager may take to answer: a little, at the start of the program only.
 constexpr qint64 kAnswerMs = 100;
-
-struct FreeReply {
-    void operator()(void* reply) const noexcept { std::free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
 xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
     const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
@@ -67,11 +63,25 @@ std::optional<QMargins> frameExtentsAhead(QWindow& window) {
         return std::nullopt;
     }
     const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    if (screens.rem == 0 || !offered(connection, screens.data->root, request)) {
+    if (screens.rem == 0) {
         return std::nullopt;
     }
+    // Asked of the server once, not at every opening of a window: Qt keeps one connection.
+    struct Asked {
+        xcb_atom_t request;
+        xcb_atom_t extents;
+        bool offered;
+    };
+    static const Asked asked = [&] {
+        const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+        return Asked{request, atom(connection, "_NET_FRAME_EXTENTS"),
+                     offered(connection, screens.data->root, request)};
+    }();
+    if (!asked.offered) {
+        return std::nullopt;
+    }
+    const xcb_atom_t request = asked.request;
+    const xcb_atom_t extents = asked.extents;
     const auto id = static_cast<xcb_window_t>(window.winId());
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/qt/qt_window_manager.h"
+#include "platform/qt/xcb_reply.h"
 
 namespace lwviz::qt {
 namespace {
@@ -19,12 +20,6 @@ constexpr std::uint32_t kStateRemove = 0;
 constexpr std::uint32_t kStateAdd = 1;
 constexpr std::uint32_t kSourceApplication = 1;
 constexpr std::uint32_t kSourcePager = 2;
-
-struct FreeReply {
-    void operator()(void* reply) const noexcept { std::free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
 }  // namespace
 

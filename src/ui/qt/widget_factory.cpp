@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <initializer_list>
 
+#include "core/accessibility.h"
 #include "core/text_fit.h"
 #include "core/window.h"
 #include "ui/qt/accessible_views.h"
@@ -184,18 +185,22 @@ void renderText(const Control& control, QWidget& widget) {
     }
 }
 
-// The design's colours, or the desktop's under high contrast (an empty palette inherits).
+// The shown colours; the desktop's where there are none (an empty palette inherits).
 void applyColours(const Control& control, QWidget& widget) {
-    if (desktopColours()) {
-        widget.setPalette(QPalette());
-        widget.setAutoFillBackground(false);
+    const ShownColours shown = shownColours(control, desktopColours());
+    if (!shown.fore && !shown.back) {
+        if (desktopColours()) {  // colours the design gave it before are dropped
+            widget.setPalette(QPalette());
+            widget.setAutoFillBackground(false);
+        }
         return;
     }
-    if (const std::optional<Colour> fore = control.definition().foreColor) {
-        setColours(widget, *fore, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
+    if (shown.fore) {
+        setColours(widget, *shown.fore,
+                   {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
     }
-    if (const std::optional<Colour> back = control.backColor()) {
-        setColours(widget, *back, {QPalette::Window, QPalette::Base, QPalette::Button});
+    if (shown.back) {
+        setColours(widget, *shown.back, {QPalette::Window, QPalette::Base, QPalette::Button});
         widget.setAutoFillBackground(true);
     }
 }

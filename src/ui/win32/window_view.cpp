@@ -275,11 +275,9 @@ LRESULT WindowView::controlColours(HDC dc, HWND hwnd) {
         return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(hwnd));
     }
-    // Under high contrast the design's colours give way to the system's, and the boxes' frames
-    // (the window frame's colour) show against them.
-    const std::optional<Colour> back = highContrast_ ? std::nullopt : control->backColor();
-    const std::optional<Colour> fore =
-        highContrast_ ? std::nullopt : control->definition().foreColor;
+    // Under high contrast the boxes' frames (the window frame's colour) show against the
+    // system's colours.
+    const auto [fore, back] = shownColours(*control, highContrast_);
     // Text boxes default to the window colours, read-only ones too; the rest to the face.
     const int backIndex = textBox ? COLOR_WINDOW : COLOR_BTNFACE;
     const int foreIndex = textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT;
