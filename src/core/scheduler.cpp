@@ -1,6 +1,7 @@
 #include "core/scheduler.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace lwviz {
 
@@ -28,7 +29,16 @@ std::optional<std::int64_t> Scheduler::nextDueMs() const {
 
 bool Scheduler::otherDue(std::int64_t now) const noexcept {
     return std::any_of(armed_.begin(), armed_.end(),
-                       [&](const Armed& armed) { return !armed.paced && armed.dueMs <= now; });
+                       [&](const Armed& armed) { return !armed.paced && dueOf(armed) <= now; });
+}
+
+void Scheduler::joinRound(std::int64_t roundMs) noexcept {
+    for (Armed& armed : armed_) {
+        if (isPoll(armed) && std::abs(armed.dueMs - roundMs) <= kPollJoinMs) {
+            // Due at the round's moment, so its beat runs from there on.
+            armed.dueMs = roundMs;
+        }
+    }
 }
 
 Scheduler::Armed* Scheduler::heldFrom(std::uint64_t arming) {

@@ -21,11 +21,20 @@ namespace lwviz {
 // moment given to pace() instead of its own beat, and runs as one round at that moment or just
 // before any other timer ticks (the program runs it before any input, too). Rounds whose result
 // nobody can see are not run; nothing that reads the group's output sees it staler.
+//
+// A poll (a timer of a second or more that has ticked and stayed on) due within half a second
+// of a held round ticks with that round, on a beat of its own from then on: the rounds come at
+// whole seconds, so the poll joins their wake-ups instead of waking the machine in between.
+// Each of its intervals stays between half and one and a half of its own; the timers that switch
+// themselves off at their first tick keep their exact moment.
 class Scheduler final : public TimerObserver {
 public:
     // Shorter intervals are raised to this: about the default timer resolution of Windows and
     // one frame of a 60 Hz screen, so every platform ticks alike and the CPU stays asleep.
     static constexpr int kMinimumIntervalMs = 15;
+    // A poll's shortest interval, and how far it may move to tick with a held round.
+    static constexpr std::int64_t kPollMinimumMs = 1000;
+    static constexpr std::int64_t kPollJoinMs = kPollMinimumMs / 2;
 
     explicit Scheduler(MonotonicClock& clock) : clock_(clock) {}
 
@@ -67,8 +76,13 @@ public:
     template <typename Fire>
     void fireDue(Fire&& fire) {
         const std::int64_t now = clock_.nowMs();
-        if (held_ && (heldUntilMs_ <= now || otherDue(now))) {
+        const bool roundDue = held_ && heldUntilMs_ <= now;
+        const std::int64_t roundMs = heldUntilMs_;
+        if (held_ && (roundDue || otherDue(now))) {
             fireHeldRound(fire);
+        }
+        if (roundDue) {
+            joinRound(roundMs);
         }
         while (Armed* next = earliestDue(now)) {
             Control& timer = *next->timer;
@@ -101,9 +115,19 @@ private:
     [[nodiscard]] bool heldNow(const Armed& armed) const noexcept {
         return held_ && armed.paced && armed.ticked;
     }
-    [[nodiscard]] std::int64_t dueOf(const Armed& armed) const noexcept {
-        return heldNow(armed) ? heldUntilMs_ : armed.dueMs;
+    [[nodiscard]] bool isPoll(const Armed& armed) const noexcept {
+        return !armed.paced && armed.ticked && armed.periodMs >= kPollMinimumMs;
     }
+    // A poll due shortly before the held round waits for it.
+    [[nodiscard]] bool waitsForRound(const Armed& armed) const noexcept {
+        return held_ && heldUntilMs_ != kNever && isPoll(armed) && armed.dueMs < heldUntilMs_ &&
+               heldUntilMs_ - armed.dueMs <= kPollJoinMs;
+    }
+    [[nodiscard]] std::int64_t dueOf(const Armed& armed) const noexcept {
+        return heldNow(armed) || waitsForRound(armed) ? heldUntilMs_ : armed.dueMs;
+    }
+    // After the held round of that moment: the polls due within half a second of it tick now.
+    void joinRound(std::int64_t roundMs) noexcept;
     [[nodiscard]] bool otherDue(std::int64_t now) const noexcept;
     // The held timer armed first from that arming on.
     Armed* heldFrom(std::uint64_t arming);

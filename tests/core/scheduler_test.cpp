@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/timers_fixture.h"
@@ -85,6 +86,34 @@ TEST_F(SchedulerTest, HandlerSwitchingAnotherTimerTakesEffectWithinTheSameWakeUp
     runUntil(100);
     EXPECT_EQ(ticks, (std::vector<std::string>{"A"}));
     EXPECT_EQ(scheduler.nextDueMs(), 200);
+}
+
+// A held to each whole second, as the display holds the engine: the polls B and D join its
+// rounds after their first tick, one early and one late; C, which switches itself off, keeps its
+// moment. From 2 s on, the machine wakes for the rounds and for C only.
+TEST_F(SchedulerTest, PollsJoinTheHeldRoundsAndOneShotsKeepTheirMoment) {
+    scheduler.setPacedGroup({&timer("A")});
+    for (const auto& [name, at] : {std::pair{"A", 0}, {"B", 300}, {"D", 800}, {"C", 1700}}) {
+        clock.now = at;
+        timer(name).setInterval(at == 0 ? 15 : 1000);
+        timer(name).setEnabled(true);
+    }
+    timer("C").onTimer = [this] {
+        ticks.emplace_back("C");
+        timer("C").setEnabled(false);
+    };
+    for (auto due = scheduler.nextDueMs(); due && *due <= 5'000; due = scheduler.nextDueMs()) {
+        clock.now = *due;
+        dispatcher.fireDueTimers();
+        scheduler.pace((clock.now / 1000 + 1) * 1000);
+        ticks.push_back(std::to_string(clock.now));
+    }
+    std::erase_if(ticks, [](const std::string& tick) { return tick.starts_with("A@"); });
+    // Each wake-up's moment follows its ticks.
+    EXPECT_EQ(ticks,
+              (std::vector<std::string>{"15", "1000", "B@1300", "1300", "D@1800", "1800", "B@2000",
+                                        "2000", "C", "2700", "B@3000", "D@3000", "3000", "B@4000",
+                                        "D@4000", "4000", "B@5000", "D@5000", "5000"}));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace lwviz::testing {
 inline WindowDefinition timersWindow() {
     WindowDefinition w;
     w.name = "TIMERS";
-    for (const char* name : {"A", "B", "C"}) {
+    for (const char* name : {"A", "B", "C", "D"}) {
         ControlDefinition timer;
         timer.kind = ControlKind::Timer;
         timer.name = name;
