@@ -42,7 +42,7 @@ void Application::paceEngine() {
         return;
     }
     // The display follows the tick counter, which counts time asleep; the scheduler's clock
-    // may not (CLOCK_MONOTONIC). Held, every event runs a round first, so the wait runs from
+    // may not (it does on Linux). Held, every event runs a round first, so the wait runs from
     // that round's sample on both clocks: one that spans a suspend ends within a second of the
     // resume, and that round samples the new count. From the sample, not from now: a handler
     // that took a while after it (the log's write waits for the disk) would make it late.
@@ -200,10 +200,7 @@ void Application::pump() {
         }
     }
     paceEngine();
-    const std::optional<std::int64_t> due = scheduler_.nextDueMs();
-    host.wakeAfter(
-        due ? std::optional<std::int64_t>(std::max<std::int64_t>(0, *due - services_.clock.nowMs()))
-            : std::nullopt);
+    host.wakeAt(scheduler_.nextDueMs(), services_.clock.nowMs());
 }
 
 }  // namespace lwviz

@@ -25,8 +25,10 @@ public:
     virtual void place(Window& window) = 0;
     // The window has been unloaded: take it off the screen.
     virtual void unloaded(Window& window) = 0;
-    // Wake the program after this many milliseconds; nothing: no timer is armed.
-    virtual void wakeAfter(std::optional<std::int64_t> milliseconds) = 0;
+    // Wake the program when the scheduler's clock reads `dueMs` (which may have passed);
+    // nothing: no timer is armed. `nowMs` is what it reads now, for a toolkit that can only wait
+    // a span.
+    virtual void wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) = 0;
     // The program has ended with this exit status: leave the event loop.
     virtual void end(int status) = 0;
     // The window's native handle for the window manager; 0 while it has none.

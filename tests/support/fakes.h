@@ -142,7 +142,9 @@ public:
     void apply(Control& /*control*/, std::uint8_t /*changes*/) override { ++applied; }
     void place(Window& window) override;
     void unloaded(Window& window) override;
-    void wakeAfter(std::optional<std::int64_t> milliseconds) override { wake = milliseconds; }
+    void wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) override {
+        wake = dueMs ? std::optional<std::int64_t>(*dueMs - nowMs) : std::nullopt;
+    }
     void end(int status) override { events.push_back("end " + std::to_string(status)); }
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 

@@ -15,6 +15,6 @@ std::uint64_t BootTimeTickCounter::milliseconds() {
     return static_cast<std::uint64_t>(millisecondsOf(CLOCK_BOOTTIME));
 }
 
-std::int64_t SteadyClock::nowMs() { return millisecondsOf(CLOCK_MONOTONIC); }
+std::int64_t SteadyClock::nowMs() { return millisecondsOf(CLOCK_BOOTTIME); }
 
 }  // namespace lwviz::linux_os

@@ -20,18 +20,29 @@ void prepareApplication() {
 }
 
 QtFrontEnd::QtFrontEnd() {
+    if (wakeTimer_.descriptor() >= 0) {
+        wakeNotifier_ = std::make_unique<QSocketNotifier>(wakeTimer_.descriptor(),
+                                                          QSocketNotifier::Read);
+        QObject::connect(wakeNotifier_.get(), &QSocketNotifier::activated, [this] {
+            if (wakeTimer_.takeExpiry()) {
+                wakeProgram();
+            }
+        });
+    }
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (app_ != nullptr) {
-            app_->wake();
-        }
-    });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { wakeProgram(); });
 }
 
 QtFrontEnd::~QtFrontEnd() {
     timer_.stop();
     views_.clear();
+}
+
+void QtFrontEnd::wakeProgram() {
+    if (app_ != nullptr) {
+        app_->wake();
+    }
 }
 
 void QtFrontEnd::open(Application& app) {
@@ -65,18 +76,27 @@ void QtFrontEnd::takeDown(WindowView& view) {
     view.hide();
 }
 
-void QtFrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
-    if (!milliseconds) {
+void QtFrontEnd::wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) {
+    if (wakeNotifier_) {
+        if (dueMs) {
+            wakeTimer_.armAt(*dueMs);
+        } else {
+            wakeTimer_.disarm();
+        }
+        return;
+    }
+    if (!dueMs) {
         timer_.stop();
         return;
     }
-    timer_.start(
-        static_cast<int>(std::min<std::int64_t>(*milliseconds, std::numeric_limits<int>::max())));
+    timer_.start(static_cast<int>(
+        std::clamp<std::int64_t>(*dueMs - nowMs, 0, std::numeric_limits<int>::max())));
 }
 
 void QtFrontEnd::end(int status) {
     exitStatus_ = status;
     timer_.stop();
+    wakeTimer_.disarm();
     QCoreApplication::exit(status);
 }
 

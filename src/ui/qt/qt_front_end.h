@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QSocketNotifier>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 #include "app/application.h"
 #include "app/view_host.h"
+#include "platform/linux/wake_timer.h"
 #include "ui/qt/window_view.h"
 
 namespace lwviz::qt {
@@ -14,7 +17,8 @@ namespace lwviz::qt {
 void prepareApplication();
 
 // The program's windows in Qt: a view per window the program shows, its changes drawn, and
-// one timer that wakes the program when its next timer falls due.
+// one timer that wakes the program when its next timer falls due: a timer descriptor the event
+// loop watches, or a QTimer where the system gives none.
 class QtFrontEnd final : public ViewHost<WindowView> {
 public:
     QtFrontEnd();
@@ -33,13 +37,17 @@ public:
     void setHighContrast(bool high);
 
     void show(Window& window, Window* owner) override;
-    void wakeAfter(std::optional<std::int64_t> milliseconds) override;
+    void wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) override;
     void end(int status) override;
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
 private:
     void takeDown(WindowView& view) override;
 
+    void wakeProgram();
+
+    linux_os::WakeTimer wakeTimer_;
+    std::unique_ptr<QSocketNotifier> wakeNotifier_;
     QTimer timer_;
 };
 

@@ -95,8 +95,8 @@ void Win32FrontEnd::takeDown(WindowView& view) {
 // has needs no call at all. Arming it anew at every wake-up cost two server calls each time.
 // Only on the engine's short beat, though: the timer repeats from when it fell due, which is
 // before its tick is handled, so a kept wait to the next displayed second would end early.
-void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
-    if (!milliseconds) {
+void Win32FrontEnd::wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) {
+    if (!dueMs) {
         if (armedMs_ != 0) {
             KillTimer(timerWindow_, kTimerId);
             armedMs_ = 0;
@@ -104,7 +104,7 @@ void Win32FrontEnd::wakeAfter(std::optional<std::int64_t> milliseconds) {
         return;
     }
     const auto wait = static_cast<unsigned>(
-        std::clamp<std::int64_t>(*milliseconds, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
+        std::clamp<std::int64_t>(*dueMs - nowMs, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
     if (timerWaking_ && wait == armedMs_ && wait <= kKeptWaitMs) {
         return;
     }

@@ -28,7 +28,7 @@ public:
     int run();
 
     void show(Window& window, Window* owner) override;
-    void wakeAfter(std::optional<std::int64_t> milliseconds) override;
+    void wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) override;
     void end(int status) override;
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
