@@ -16,7 +16,7 @@ WakeTimer::~WakeTimer() {
     }
 }
 
-void WakeTimer::armAt(std::int64_t dueMs) noexcept {
+void WakeTimer::armAt(std::int64_t dueMs) const noexcept {
     // 0 would disarm it: a moment at or before the clock's start is due at once all the same.
     const std::int64_t due = dueMs > 0 ? dueMs : 1;
     itimerspec spec{};
@@ -25,12 +25,12 @@ void WakeTimer::armAt(std::int64_t dueMs) noexcept {
     timerfd_settime(descriptor_, TFD_TIMER_ABSTIME, &spec, nullptr);
 }
 
-void WakeTimer::disarm() noexcept {
+void WakeTimer::disarm() const noexcept {
     const itimerspec none{};
     timerfd_settime(descriptor_, 0, &none, nullptr);
 }
 
-bool WakeTimer::takeExpiry() noexcept {
+bool WakeTimer::takeExpiry() const noexcept {
     std::uint64_t expiries = 0;
     return read(descriptor_, &expiries, sizeof(expiries)) == sizeof(expiries) && expiries > 0;
 }

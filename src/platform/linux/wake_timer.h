@@ -21,10 +21,10 @@ public:
     // -1 when the system gave no timer descriptor; the caller then waits some other way.
     [[nodiscard]] int descriptor() const noexcept { return descriptor_; }
     // Readable once the clock reads `dueMs`; a moment already past makes it readable at once.
-    void armAt(std::int64_t dueMs) noexcept;
-    void disarm() noexcept;
+    void armAt(std::int64_t dueMs) const noexcept;
+    void disarm() const noexcept;
     // Whether it fell due since the last call; a read clears it.
-    bool takeExpiry() noexcept;
+    bool takeExpiry() const noexcept;
 
 private:
     int descriptor_;

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QStyleFactory>
-#include <algorithm>
-#include <limits>
 #include <memory>
 
 #include "ui/qt/accessible_views.h"
@@ -19,30 +17,16 @@ void prepareApplication() {
     installAccessibleViews();
 }
 
-QtFrontEnd::QtFrontEnd() {
-    if (wakeTimer_.descriptor() >= 0) {
-        wakeNotifier_ = std::make_unique<QSocketNotifier>(wakeTimer_.descriptor(),
-                                                          QSocketNotifier::Read);
-        QObject::connect(wakeNotifier_.get(), &QSocketNotifier::activated, [this] {
-            if (wakeTimer_.takeExpiry()) {
-                wakeProgram();
-            }
-        });
-    }
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { wakeProgram(); });
-}
+QtFrontEnd::QtFrontEnd()
+    : wakeUp_([this] {
+          if (app_ != nullptr) {
+              app_->wake();
+          }
+      }) {}
 
 QtFrontEnd::~QtFrontEnd() {
-    timer_.stop();
+    wakeUp_.wakeAt(std::nullopt, 0);
     views_.clear();
-}
-
-void QtFrontEnd::wakeProgram() {
-    if (app_ != nullptr) {
-        app_->wake();
-    }
 }
 
 void QtFrontEnd::open(Application& app) {
@@ -77,26 +61,12 @@ void QtFrontEnd::takeDown(WindowView& view) {
 }
 
 void QtFrontEnd::wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) {
-    if (wakeNotifier_) {
-        if (dueMs) {
-            wakeTimer_.armAt(*dueMs);
-        } else {
-            wakeTimer_.disarm();
-        }
-        return;
-    }
-    if (!dueMs) {
-        timer_.stop();
-        return;
-    }
-    timer_.start(static_cast<int>(
-        std::clamp<std::int64_t>(*dueMs - nowMs, 0, std::numeric_limits<int>::max())));
+    wakeUp_.wakeAt(dueMs, nowMs);
 }
 
 void QtFrontEnd::end(int status) {
     exitStatus_ = status;
-    timer_.stop();
-    wakeTimer_.disarm();
+    wakeUp_.wakeAt(std::nullopt, 0);
     QCoreApplication::exit(status);
 }
 

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QSocketNotifier>
-#include <QTimer>
-#include <memory>
 #include <optional>
 
 #include "app/application.h"
 #include "app/view_host.h"
-#include "platform/linux/wake_timer.h"
+#include "platform/qt/qt_wake_up.h"
 #include "ui/qt/window_view.h"
 
 namespace lwviz::qt {
@@ -17,8 +14,7 @@ namespace lwviz::qt {
 void prepareApplication();
 
 // The program's windows in Qt: a view per window the program shows, its changes drawn, and
-// one timer that wakes the program when its next timer falls due: a timer descriptor the event
-// loop watches, or a QTimer where the system gives none.
+// one wake-up for the moment its next timer falls due.
 class QtFrontEnd final : public ViewHost<WindowView> {
 public:
     QtFrontEnd();
@@ -44,11 +40,7 @@ public:
 private:
     void takeDown(WindowView& view) override;
 
-    void wakeProgram();
-
-    linux_os::WakeTimer wakeTimer_;
-    std::unique_ptr<QSocketNotifier> wakeNotifier_;
-    QTimer timer_;
+    QtWakeUp wakeUp_;
 };
 
 }  // namespace lwviz::qt
