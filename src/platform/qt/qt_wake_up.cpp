@@ -10,7 +10,7 @@ QtWakeUp::QtWakeUp(std::function<void()> wake) : wake_(std::move(wake)) {
     if (timer_.descriptor() >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(timer_.descriptor(), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
-            // Armed anew since it became readable: nothing is due yet.
+            // Nothing to read: it was armed anew since it became readable, and is not due yet.
             if (timer_.takeExpiry()) {
                 wake_();
             }
