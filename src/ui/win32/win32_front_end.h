@@ -6,12 +6,13 @@
 
 #include "app/application.h"
 #include "app/view_host.h"
+#include "platform/win32/timer_window_wake_up.h"
 #include "ui/win32/window_view.h"
 
 namespace lwviz::win32 {
 
 // The program's windows on Win32: a view per window the program shows, its changes drawn, and
-// one SetTimer that wakes the program when its next timer falls due.
+// the message loop woken when the program's next timer falls due.
 class Win32FrontEnd final : public ViewHost<WindowView> {
 public:
     // `highContrast` tells the windows whether high contrast is on.
@@ -33,15 +34,12 @@ public:
     [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
 private:
-    static LRESULT CALLBACK timerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void takeDown(WindowView& view) override;
 
     HINSTANCE instance_;
     HighContrastQuery highContrast_;
     int firstShow_ = SW_SHOWNORMAL;
-    HWND timerWindow_ = nullptr;  // message-only window that receives WM_TIMER
-    unsigned armedMs_ = 0;        // the period it is armed with; 0: none
-    bool timerWaking_ = false;    // the program runs from its tick
+    TimerWindowWakeUp wakeUp_;
 };
 
 }  // namespace lwviz::win32
