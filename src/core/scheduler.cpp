@@ -34,7 +34,7 @@ bool Scheduler::otherDue(std::int64_t now) const noexcept {
 
 void Scheduler::joinRound(std::int64_t roundMs) noexcept {
     for (Armed& armed : armed_) {
-        if (isPoll(armed) && std::abs(armed.dueMs - roundMs) <= kPollJoinMs) {
+        if (joinsRound(armed, roundMs)) {
             // Due at the round's moment, so its beat runs from there on.
             armed.dueMs = roundMs;
         }

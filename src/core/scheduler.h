@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -115,13 +116,15 @@ private:
     [[nodiscard]] bool heldNow(const Armed& armed) const noexcept {
         return held_ && armed.paced && armed.ticked;
     }
-    [[nodiscard]] bool isPoll(const Armed& armed) const noexcept {
-        return !armed.paced && armed.ticked && armed.periodMs >= kPollMinimumMs;
+    // A poll due within half a second of a round, on either side, ticks with it.
+    [[nodiscard]] static bool joinsRound(const Armed& armed, std::int64_t roundMs) noexcept {
+        const bool poll = !armed.paced && armed.ticked && armed.periodMs >= kPollMinimumMs;
+        return poll && std::abs(armed.dueMs - roundMs) <= kPollJoinMs;
     }
     // A poll due shortly before the held round waits for it.
     [[nodiscard]] bool waitsForRound(const Armed& armed) const noexcept {
-        return held_ && heldUntilMs_ != kNever && isPoll(armed) && armed.dueMs < heldUntilMs_ &&
-               heldUntilMs_ - armed.dueMs <= kPollJoinMs;
+        return held_ && heldUntilMs_ != kNever && armed.dueMs < heldUntilMs_ &&
+               joinsRound(armed, heldUntilMs_);
     }
     [[nodiscard]] std::int64_t dueOf(const Armed& armed) const noexcept {
         return heldNow(armed) || waitsForRound(armed) ? heldUntilMs_ : armed.dueMs;
