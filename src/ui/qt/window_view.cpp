@@ -85,25 +85,6 @@ void WindowView::apply(const Control& control, unsigned changes) {
     }
 }
 
-QWidget* WindowView::widgetFor(std::string_view name) const {
-    for (const Control& control : window_.controls()) {
-        if (control.name() == name) {
-            return widgets_[control.index()];
-        }
-    }
-    return nullptr;
-}
-
-std::vector<std::string> WindowView::shownControls() const {
-    std::vector<std::string> names;
-    for (const Control& control : window_.controls()) {
-        if (widgets_[control.index()] != nullptr) {
-            names.emplace_back(control.name());
-        }
-    }
-    return names;
-}
-
 QMargins WindowView::frame() const {
     if (frameKnown_ && windowHandle() != nullptr) {
         return windowHandle()->frameMargins();

@@ -36,13 +36,13 @@ public:
     // The program unloaded the window: it passes nothing on any more.
     void detach() noexcept { detached_ = true; }
 
-    // The widget drawing the named control, or nullptr when it is not drawn.
-    [[nodiscard]] QWidget* widgetFor(std::string_view name) const;
+    // The widget drawing the control, or nullptr when it is not drawn.
     [[nodiscard]] QWidget* widgetOf(const Control& control) const {
         return widgets_[control.index()];
     }
-    // Names of the controls that have a widget, in creation order.
-    [[nodiscard]] std::vector<std::string> shownControls() const;
+    [[nodiscard]] QWidget* widgetFor(std::string_view name) const {
+        return widgetOf(window_.control(name));
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

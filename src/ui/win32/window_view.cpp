@@ -119,15 +119,6 @@ void WindowView::apply(const Control& control, std::uint8_t changes) {
     }
 }
 
-HWND WindowView::controlHandle(std::string_view name) const {
-    for (const Control& control : model_.controls()) {
-        if (control.name() == name) {
-            return controls_[control.index()];
-        }
-    }
-    return nullptr;
-}
-
 // Geometry ---------------------------------------------------------------------------------
 
 // The client area is the design's; the frame the system draws at this dpi adds to it, and the

@@ -43,7 +43,9 @@ public:
     void place();
 
     // The native control drawing the named control, or null while it has none.
-    [[nodiscard]] HWND controlHandle(std::string_view name) const;
+    [[nodiscard]] HWND controlHandle(std::string_view name) const {
+        return controls_[model_.control(name).index()];
+    }
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
