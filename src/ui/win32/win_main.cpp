@@ -2,41 +2,15 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/application.h"
-#include "platform/win32/clocks.h"
-#include "platform/win32/environment.h"
-#include "platform/win32/log_file_writer.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/message_box_reporter.h"
 #include "platform/win32/monitor_screen_layout.h"
-#include "platform/win32/program_info.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/stacking_window_manager.h"
-#include "platform/win32/wall_clock.h"
+#include "platform/win32/win32_services.h"
 #include "ui/win32/win32_front_end.h"
-
-namespace {
-
-// COM for the whole run, in this thread: the accessibility annotations are COM objects.
-class ComApartment {
-public:
-    ComApartment() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ComApartment(ComApartment&&) = delete;
-    ComApartment& operator=(ComApartment&&) = delete;
-    ~ComApartment() {
-        if (started_) {
-            CoUninitialize();
-        }
-    }
-
-private:
-    bool started_;
-};
-
-}  // namespace
 
 // The parameters keep this program's names, not the system header's.
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
@@ -44,26 +18,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     using namespace lwviz::win32;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const ComApartment com;  // before the windows, which use it, and gone after them
+    const ComApartment com;
 
-    TickCount64Counter ticks;
-    PerformanceCounterClock clock;
-    LocaleWallClock wallClock;
-    ProcessEnvironment environment;
-    ModuleProgramInfo program;
+    Win32Services os;
     RegistrySettingsStore settings;
-    AnsiLogFile logFile;
     StackingWindowManager windowManager;
     MonitorScreenLayout screens;
     MessageBoxReporter failures;
     Win32FrontEnd frontEnd(instance);
-    lwviz::Services services{.tickCounter = ticks,
-                             .clock = clock,
-                             .wallClock = wallClock,
-                             .environment = environment,
-                             .program = program,
+    lwviz::Services services{.tickCounter = os.tickCounter,
+                             .clock = os.clock,
+                             .wallClock = os.wallClock,
+                             .environment = os.environment,
+                             .program = os.program,
                              .settings = settings,
-                             .logFile = logFile,
+                             .logFile = os.logFile,
                              .windowManager = windowManager,
                              .screens = screens,
                              .failures = failures,
