@@ -4,12 +4,16 @@
 #include <commctrl.h>
 
 #include "app/application.h"
+#include "platform/win32/clocks.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/environment.h"
+#include "platform/win32/log_file_writer.h"
 #include "platform/win32/message_box_reporter.h"
 #include "platform/win32/monitor_screen_layout.h"
+#include "platform/win32/program_info.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/stacking_window_manager.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/wall_clock.h"
 #include "ui/win32/win32_front_end.h"
 
 // The parameters keep this program's names, not the system header's.
@@ -20,19 +24,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     InitCommonControlsEx(&controls);
     const ComApartment com;
 
-    Win32Services os;
+    TickCount64Counter ticks;
+    PerformanceCounterClock clock;
+    LocaleWallClock wallClock;
+    ProcessEnvironment environment;
+    ModuleProgramInfo program;
     RegistrySettingsStore settings;
+    AnsiLogFile logFile;
     StackingWindowManager windowManager;
     MonitorScreenLayout screens;
     MessageBoxReporter failures;
     Win32FrontEnd frontEnd(instance);
-    lwviz::Services services{.tickCounter = os.tickCounter,
-                             .clock = os.clock,
-                             .wallClock = os.wallClock,
-                             .environment = os.environment,
-                             .program = os.program,
+    lwviz::Services services{.tickCounter = ticks,
+                             .clock = clock,
+                             .wallClock = wallClock,
+                             .environment = environment,
+                             .program = program,
                              .settings = settings,
-                             .logFile = os.logFile,
+                             .logFile = logFile,
                              .windowManager = windowManager,
                              .screens = screens,
                              .failures = failures,
