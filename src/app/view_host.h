@@ -10,9 +10,9 @@
 namespace lwviz {
 
 // What every front-end's window host does the same way, over its own view type: it finds the
-// view of a window, hands a control's changes and the window's geometry to it, and retires it
-// when the window is unloaded. A front-end adds showing, its timer and its event loop, and says
-// how a view is taken off the screen.
+// view of a window, hands a control's changes and the window's geometry to it, gives its
+// system handle, and retires it when the window is unloaded. A front-end adds showing, its
+// timer and its event loop, and says how a view is taken off the screen.
 template <typename View>
 class ViewHost : public WindowHost {
 public:
@@ -29,6 +29,12 @@ public:
         if (View* shown = view(window)) {
             shown->place();
         }
+    }
+
+    // The system's handle of the window's view; 0 while it has none.
+    [[nodiscard]] NativeWindow nativeHandle(const Window& window) override {
+        const View* shown = view(window);
+        return shown == nullptr ? 0 : shown->nativeWindow();
     }
 
     void unloaded(Window& window) override {

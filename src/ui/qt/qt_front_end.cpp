@@ -70,9 +70,4 @@ void QtFrontEnd::end(int status) {
     QCoreApplication::exit(status);
 }
 
-NativeWindow QtFrontEnd::nativeHandle(const Window& window) {
-    const WindowView* shown = view(window);
-    return shown == nullptr ? 0 : static_cast<NativeWindow>(shown->winId());
-}
-
 }  // namespace lwviz::qt

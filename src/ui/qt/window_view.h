@@ -22,6 +22,7 @@ public:
     WindowView(Window& window, Application& app, WindowView* owner);
 
     [[nodiscard]] Window& window() const noexcept { return window_; }
+    [[nodiscard]] NativeWindow nativeWindow() const { return static_cast<NativeWindow>(winId()); }
     // Shown over an owner, modal while it is open.
     [[nodiscard]] bool isDialog() const noexcept { return dialog_; }
 

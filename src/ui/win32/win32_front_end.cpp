@@ -6,9 +6,7 @@
 namespace lwviz::win32 {
 
 Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, HighContrastQuery highContrast)
-    : instance_(instance),
-      highContrast_(std::move(highContrast)),
-      wakeUp_(instance, [this] {
+    : instance_(instance), highContrast_(std::move(highContrast)), wakeUp_(instance, [this] {
           if (app_ != nullptr) {
               app_->wake();
           }
@@ -66,11 +64,6 @@ void Win32FrontEnd::end(int status) {
     exitStatus_ = status;
     wakeUp_.wakeAt(std::nullopt, 0);
     PostQuitMessage(status);
-}
-
-NativeWindow Win32FrontEnd::nativeHandle(const Window& window) {
-    const WindowView* shown = view(window);
-    return shown != nullptr ? reinterpret_cast<std::uintptr_t>(shown->handle()) : 0;
 }
 
 }  // namespace lwviz::win32

@@ -31,7 +31,6 @@ public:
     void show(Window& window, Window* owner) override;
     void wakeAt(std::optional<std::int64_t> dueMs, std::int64_t nowMs) override;
     void end(int status) override;
-    [[nodiscard]] NativeWindow nativeHandle(const Window& window) override;
 
 private:
     void takeDown(WindowView& view) override;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,9 @@ public:
     ~WindowView();
 
     [[nodiscard]] HWND handle() const noexcept { return hwnd_; }
+    [[nodiscard]] NativeWindow nativeWindow() const noexcept {
+        return reinterpret_cast<std::uintptr_t>(hwnd_);
+    }
     [[nodiscard]] Window& model() const noexcept { return model_; }
     [[nodiscard]] HWND owner() const noexcept { return owner_; }
     [[nodiscard]] unsigned dpi() const noexcept { return dpi_; }
